@@ -1,0 +1,161 @@
+#include "console.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "guard.h"
+#include "window.h"
+
+namespace app {
+
+namespace {
+
+bool isWindowsPath(std::string_view p) {
+  const bool drive = p.size() >= 2 && std::isalpha(static_cast<unsigned char>(p[0])) && p[1] == ':';
+  const bool unc = p.size() >= 2 && p[0] == '\\' && p[1] == '\\';
+  return drive || unc;
+}
+
+}  // namespace
+
+ProgramLocation locateProgram(std::string_view path) {
+  ProgramLocation loc;
+  const bool windows = isWindowsPath(path);
+  const char sep = windows ? '\\' : '/';
+  const std::string_view seps = windows ? "\\/" : "/";
+
+  if (!windows) {
+    loc.drive = "/";
+  } else if (path[0] != '\\') {
+    loc.drive = std::string(path.substr(0, 2)) + "\\";
+  } else {
+    // \\server\share\ : the first two components after the leading pair.
+    std::size_t server = path.find_first_of(seps, 2);
+    std::size_t share = server == std::string_view::npos ? server : path.find_first_of(seps, server + 1);
+    loc.drive = std::string(path.substr(0, share)) + "\\";
+  }
+
+  const std::size_t last = path.find_last_of(windows ? "\\/:" : "/");
+  const std::string_view file = last == std::string_view::npos ? path : path.substr(last + 1);
+  std::string_view folder = last == std::string_view::npos ? std::string_view() : path.substr(0, last + 1);
+  loc.folderWithSeparator = std::string(folder);
+  // The folder loses its trailing separator unless it is the root itself.
+  if (folder.size() > 1 && seps.find(folder.back()) != std::string_view::npos) {
+    std::string_view cut = folder.substr(0, folder.size() - 1);
+    const bool root = windows ? (cut.size() == 2 && cut[1] == ':') : cut.empty();
+    if (!root) folder = cut;
+  }
+  loc.folder = std::string(folder);
+  if (loc.folder.empty() && !windows) loc.folder = ".";
+  if (!loc.folderWithSeparator.empty() && loc.folderWithSeparator.back() != sep &&
+      seps.find(loc.folderWithSeparator.back()) == std::string_view::npos)
+    loc.folderWithSeparator += sep;
+
+  std::string title(file.substr(0, file.find('.')));
+  std::transform(title.begin() + (title.empty() ? 0 : 1), title.end(), title.begin() + (title.empty() ? 0 : 1),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  loc.title = title;
+  return loc;
+}
+
+std::vector<std::string_view> functionsCalled(const Button& b) {
+  switch (b.action.kind) {
+    case Kind::Opening: return {"Inicia_SPED", b.action.function};
+    case Kind::Closing: return {b.action.function, "Finaliza_SPED"};
+    default: return {b.action.function};
+  }
+}
+
+std::span<const MenuItem> popupMenu1() { return {}; }
+
+TForm1::TForm1(Dialogs& dialogs, std::string_view programPath)
+    : dialogs_(dialogs), location_(locateProgram(programPath)) {}
+
+void TForm1::dispatch(const std::function<void()>& handler) {
+  if (auto failure = runGuarded(handler)) dialogs_.showFailure(*failure);
+}
+
+void TForm1::FormShow() {
+  dispatch([this] {
+    dialogs_.setEdit1(location_.drive);
+    dialogs_.setEdit2(location_.folder);
+  });
+}
+
+void TForm1::click(const Button& button) {
+  dispatch([&] { pressed(button); });
+}
+
+void TForm1::pressed(const Button& button) {
+  switch (button.action.kind) {
+    case Kind::Record: return recordClick(button);
+    case Kind::Opening: return Button21Click(button);
+    case Kind::Closing: return Button182Click(button);
+    case Kind::Guarded: return Button2Click(button);
+    case Kind::Validation: return validationClick(button);
+    case Kind::Version: return Button54Click(button);
+  }
+}
+
+void TForm1::Trata_SPED_Int(const Button& sender, std::int32_t result) {
+  if (result == -1) {
+    dialogs_.showMessage("Erro na chamada do " + std::string(sender.caption) + ", verifique o erro em " +
+                         dialogs_.edit1());
+  } else if (result != 0) {
+    dialogs_.showMessage("Retorno desconhecido");
+  }
+}
+
+void TForm1::recordClick(const Button& button) { Trata_SPED_Int(button, button.action.record()); }
+
+void TForm1::Button21Click(const Button& button) {
+  const esc::OwnedText input(dialogs_.edit2());
+  const esc::OwnedText output(dialogs_.edit1());
+  if (Inicia_SPED(output.get(), input.get()) == -1)
+    dialogs_.messageBox("Erro durante chamada da função Inicia_SPED.", "Atenção", Icon::Error);
+  Trata_SPED_Int(button, button.action.record());
+}
+
+void TForm1::Button182Click(const Button& button) {
+  Trata_SPED_Int(button, button.action.record());
+  Finaliza_SPED();
+  dialogs_.showMessage("Verifique os arquivo de saída em " + dialogs_.edit1());
+}
+
+void TForm1::Button2Click(const Button& button) {
+  if (runGuarded([&] { Trata_SPED_Int(button, button.action.record()); })) dialogs_.showMessage("erro");
+}
+
+void TForm1::validationClick(const Button& button) {
+  const bool valid = button.action.validator() != 0;
+  dialogs_.messageBox(valid ? button.action.validText : button.action.invalidText, button.action.boxCaption,
+                      Icon::None);
+}
+
+void TForm1::Button54Click(const Button& button) { dialogs_.showMessage(std::to_string(button.action.record())); }
+
+void TForm1::browse(void (Dialogs::*set)(std::string_view)) {
+  dispatch([&] {
+    if (auto file = dialogs_.openFile(location_.folderWithSeparator)) (dialogs_.*set)(*file);
+  });
+}
+
+void TForm1::BitBtn1Click() { browse(&Dialogs::setEdit1); }
+void TForm1::BitBtn2Click() { browse(&Dialogs::setEdit2); }
+
+void TForm1::Button7Click() {
+  dispatch([this] { dialogs_.closeWindow(); });
+}
+
+void TForm1::Label29Click() {
+  dispatch([this] { dialogs_.shellOpen(window::kMakerWeb); });
+}
+
+void TForm1::Label30Click() {
+  dispatch([this] {
+    dialogs_.shellOpen("mailto:" + std::string(window::kMakerEmail) +
+                       "?Subject=Sobre a Escrivania.dll&Body=E-mail enviado a partir do Demo da Escrivania.dll");
+  });
+}
+
+}  // namespace app

@@ -1,0 +1,20 @@
+// The six sample values that the record and validation pages pass.
+#pragma once
+
+#include "text.h"
+
+namespace app {
+
+using namespace esc::literals;
+
+inline constexpr esc::Text CNPJ_Exemplo = "11222333000181"_t;
+inline constexpr esc::Text IE_Exemplo = "71203958"_t;
+inline constexpr esc::Text UF_Exemplo = "DF"_t;
+inline constexpr esc::Text CPF_Exemplo = "28461739078"_t;
+inline constexpr esc::Text CFOP_Exemplo = "5.301"_t;
+inline constexpr esc::Text Municipio_Exemplo = "2927408"_t;
+
+// The one e-mail address that the records 0005 and 0100 carry.
+inline constexpr esc::Text kSampleEmail = "contato@escrivania.example.org"_t;
+
+}  // namespace app
