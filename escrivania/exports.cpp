@@ -1,6 +1,7 @@
 // The exported functions of our record-writer library, expanded from the one function list.
 #define ESC_BUILDING_LIBRARY
 #include "escrivania.h"
+#include "validators.h"
 #include "writer.h"
 
 extern "C" {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "validators.h"
+
 namespace escrivania {
 namespace {
 
@@ -14,7 +16,6 @@ namespace fs = std::filesystem;
 
 constexpr const char* kFileName = "EFD_ICMS_IPI.txt";
 constexpr const char* kErrorFileName = "EFD_ICMS_IPI_erros.txt";
-constexpr const char* kReferenceFiles[] = {"CFOP.res", "NCM.res", "MUNICIPIO.res", "PAIS.res"};
 
 struct State {
   std::mutex mutex;
@@ -80,12 +81,10 @@ std::int32_t start(esc::Text outputDir, esc::Text inputDir) {
   const std::string in(esc::bytes(inputDir));
   if (!writableDirectory(out)) return -1;
   s.outputDir = out;
-  std::error_code ec;
-  for (const char* name : kReferenceFiles) {
-    if (in.empty() || !fs::is_regular_file(fs::path(in) / name, ec)) {
-      appendError(s, std::string("Inicia_SPED: arquivo de referência ") + name + " não encontrado em " + in);
-      return -1;
-    }
+  std::string reason;
+  if (!loadReferenceTables(in, reason)) {
+    appendError(s, "Inicia_SPED: " + reason);
+    return -1;
   }
   s.file.open(fs::path(out) / kFileName, std::ios::binary | std::ios::trunc);
   s.perRecord.clear();
@@ -137,15 +136,6 @@ std::int32_t writeRecord(const char* function, std::initializer_list<esc::Text> 
   }
   s.file.flush();
   return s.file ? 0 : -1;
-}
-
-std::uint8_t validate(const char* /*function*/, std::initializer_list<esc::Text> args) {
-  // First form: a value must be present and free of the field separator.
-  for (esc::Text t : args) {
-    const std::string_view v = esc::bytes(t);
-    if (v.empty() || v.find('|') != std::string_view::npos) return 0;
-  }
-  return 1;
 }
 
 }  // namespace escrivania

@@ -16,7 +16,5 @@ std::int32_t start(esc::Text outputDir, esc::Text inputDir);
 std::int32_t finish();
 // Writes one record of the named function ("RegistroC100"); 0 or -1.
 std::int32_t writeRecord(const char* function, std::initializer_list<esc::Text> args);
-// Applies the rule of the named validator ("vCNPJ"); non-zero when valid.
-std::uint8_t validate(const char* function, std::initializer_list<esc::Text> args);
 
 }  // namespace escrivania
