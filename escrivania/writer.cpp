@@ -1,141 +1,815 @@
 #include "writer.h"
 
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstdint>
+#include <cstring>
+#include <exception>
 #include <filesystem>
 #include <fstream>
-#include <map>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
+#include "fields.h"
+#include "layout.h"
 #include "validators.h"
 
 namespace escrivania {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace layout;
 
-constexpr const char* kFileName = "EFD_ICMS_IPI.txt";
-constexpr const char* kErrorFileName = "EFD_ICMS_IPI_erros.txt";
+// Lines are gathered in memory and written in blocks of this size.
+constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+// The room a line is first formed in; a longer one is formed again.
+constexpr std::size_t kLineRoom = 8192;
+// A rejected line is shown in the error file up to this many bytes.
+constexpr std::size_t kShownLine = 4096;
+constexpr std::size_t kMaxDepth = 8;
 
-struct State {
-  std::mutex mutex;
-  std::string outputDir;  // of the last Inicia_SPED that named a usable directory
-  std::ofstream file;
-  std::vector<std::pair<std::string, int>> perRecord;  // in order of first appearance
-  std::map<char, int> perBlock;
-  int lines = 0;
+constexpr std::size_t maxFieldCount() {
+  std::size_t n = 0;
+  for (const Shape& s : kShapes) n = std::max<std::size_t>(n, s.fieldCount);
+  return n;
+}
+constexpr std::size_t kMaxFields = maxFieldCount();
+
+constexpr std::size_t maxLevel() {
+  std::size_t n = 0;
+  for (const Record& r : kRecords) n = std::max<std::size_t>(n, r.level);
+  return n;
+}
+static_assert(maxLevel() < kMaxDepth);
+
+// fieldCountIn() of every shape in every layout version.
+constexpr auto kFieldCounts = [] {
+  std::array<std::array<std::uint16_t, std::size(kShapes)>, kMaxVersion + 1> counts{};
+  for (std::uint8_t v = 0; v <= kMaxVersion; ++v)
+    for (std::size_t s = 0; s < std::size(kShapes); ++s)
+      counts[v][s] = static_cast<std::uint16_t>(fieldCountIn(kShapes[s], v));
+  return counts;
+}();
+
+// What the copy loop needs of each field, worked out once.
+struct QuickCheck {
+  std::uint8_t unusual;  // classes of characters that send the value to normaliseInPlace
+  bool digitsPass;       // a value of digits only that fits `limit` needs no other check
+  bool exact;
+  std::uint32_t limit;  // its size, or no limit
 };
+constexpr auto kQuickChecks = [] {
+  std::array<QuickCheck, std::size(kFields)> checks{};
+  for (std::size_t i = 0; i < std::size(kFields); ++i) {
+    const Field& f = kFields[i];
+    const std::size_t limit = f.size ? f.size : (f.type == 'C' ? kDefaultTextSize : 0);
+    checks[i] = {unusualFor(f), !(f.flags & (kDate | kMonth)), f.exact,
+                 limit ? static_cast<std::uint32_t>(limit) : UINT32_MAX};
+  }
+  return checks;
+}();
 
-State& state() {
-  static State s;
+constexpr int kBlock9 = static_cast<int>(kBlockOrder.find('9'));
+
+enum class Direction : std::uint8_t { Unknown, Entry, Exit };
+
+// UTF-8 (our source) to the Windows-1252 of the files we write.
+std::string cp(std::string_view utf8) { return esc::toCp1252(utf8); }
+
+// n with leading zeros up to `width` digits.
+std::string padded(std::size_t n, std::size_t width) {
+  const std::string digits = std::to_string(n);
+  std::string s(digits.size() < width ? width - digits.size() : 0, '0');
+  s += digits;
   return s;
 }
+std::string twoDigits(std::size_t n) { return padded(n, 2); }
+std::string threeDigits(std::size_t n) { return padded(n, 3); }
 
-void appendError(State& s, const std::string& text) {
-  if (s.outputDir.empty()) return;
-  std::ofstream err(fs::path(s.outputDir) / kErrorFileName, std::ios::binary | std::ios::app);
-  err << text << "\r\n";
+std::string_view trimmed(std::string_view v) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; };
+  while (!v.empty() && blank(v.front())) v.remove_prefix(1);
+  while (!v.empty() && blank(v.back())) v.remove_suffix(1);
+  return v;
 }
 
-bool writableDirectory(const std::string& dir) {
+bool sameDirectory(const std::string& a, const std::string& b) {
+  if (a.empty() || b.empty()) return false;
   std::error_code ec;
-  if (dir.empty() || !fs::is_directory(dir, ec)) return false;
-  const fs::path probe = fs::path(dir) / ".escrivania-probe";
-  {
-    std::ofstream f(probe, std::ios::binary);
-    if (!f) return false;
+  const bool same = fs::equivalent(fs::path(a), fs::path(b), ec);
+  return ec ? a == b : same;
+}
+
+// The error file of one output directory, opened at its first entry and appended to.
+class ErrorFile {
+ public:
+  const std::string& directory() const { return directory_; }
+  void bind(const std::string& directory) {
+    close();
+    directory_ = directory;
   }
-  fs::remove(probe, ec);
+  void add(std::string_view entry) {
+    if (directory_.empty()) return;
+    if (!stream_.is_open()) {
+      stream_.clear();
+      stream_.open(fs::path(directory_) / kErrorFileName, std::ios::binary | std::ios::app);
+    }
+    stream_.write(entry.data(), static_cast<std::streamsize>(entry.size()));
+    stream_.write("\r\n", 2);
+  }
+  void flush() {
+    if (stream_.is_open()) stream_.flush();
+  }
+  void close() {
+    if (stream_.is_open()) stream_.close();
+    stream_.clear();
+  }
+  void remove() {
+    close();
+    std::error_code ec;
+    if (!directory_.empty()) fs::remove(fs::path(directory_) / kErrorFileName, ec);
+  }
+
+ private:
+  std::string directory_;
+  std::ofstream stream_;
+};
+
+struct Level {
+  std::int16_t record = -1;
+  Direction direction = Direction::Unknown;
+  std::array<std::uint8_t, kMaxLimitedChildren> children{};  // occurrences of each limited child
+};
+
+// Everything that belongs to the file being written; each new file starts from a fresh one.
+struct FileState {
+  bool open = false;
+  fs::path temporary;
+  fs::path final;
+  std::uint8_t version = kDefaultVersion;
+  bool finished = false;  // 9999 written
+  int openBlock = -1;
+  int lastBlock = -1;
+  bool totalsWritten = false;
+  bool block9Closed = false;
+  bool ioFailed = false;
+  std::size_t depth = 0;
+  std::array<Level, kMaxDepth> stack{};
+  std::array<std::uint64_t, kRecordCount> counts{};
+  std::array<std::uint64_t, kBlockCount> blockLines{};
+  std::uint64_t lines = 0;
+};
+
+class Writer {
+ public:
+  Writer() : buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+  ~Writer();
+  Writer(const Writer&) = delete;
+  Writer& operator=(const Writer&) = delete;
+
+  std::int32_t start(esc::Text outputDir, esc::Text inputDir) noexcept;
+  std::int32_t finish() noexcept;
+  std::int32_t record(std::size_t function, std::initializer_list<esc::Text> args) noexcept;
+  std::uint8_t validate(std::string_view validator, std::initializer_list<esc::Text> args) noexcept;
+
+ private:
+  // Where an error line of the current call points: the record and its line, or "not written".
+  struct Where {
+    const RecordFunction* function;
+    std::uint64_t line;
+    bool rejected;
+  };
+
+  std::int32_t startLocked(esc::Text outputDir, esc::Text inputDir);
+  std::int32_t finishLocked();
+  std::int32_t recordLocked(std::size_t function, std::initializer_list<esc::Text> args);
+  void internalError(std::string_view caller, const char* what) noexcept;
+  void endCall();
+
+  std::string structureProblem(std::size_t record) const;
+  Direction directionOf(const Record& rec, std::initializer_list<esc::Text> args, bool placed) const;
+  bool formatFields(const Record& rec, const Shape& own, std::size_t count, std::initializer_list<esc::Text> args,
+                    Direction direction, char* out, std::size_t limit);
+  bool appendFields(const RecordFunction& fn, const Record& rec, std::initializer_list<esc::Text> args,
+                    Direction direction, const Where& where, bool placed);
+  void appendText(std::string_view text) {
+    std::memcpy(line_ + lineLength_, text.data(), text.size());
+    lineLength_ += text.size();
+  }
+  void appendCount(const Record& rec, std::uint64_t count, bool placed);
+  std::size_t appendTotals(bool placed);
+  bool takeVersion(std::initializer_list<esc::Text> args, const Where& where);
+  void commit(std::size_t record, Direction direction, std::size_t lineCount);
+  void flushBuffer();
+  std::string abandon(std::string_view caller);
+
+  static std::string label(const RecordFunction& fn) { return std::string("Registro ") + (fn.name + 8); }
+  static std::string prefix(const Where& w);
+  void addError(std::string_view entry) {
+    errors_.add(entry);
+    logged_ = true;
+  }
+
+  // Room for a line of at most `bound` bytes: at the end of the output buffer when the line will
+  // be written and fits there, else in the scratch area.
+  char* lineSpace(std::size_t bound, bool placed);
+  std::string_view line() const { return {line_, lineLength_}; }
+
+  std::mutex mutex_;
+  FileState file_;
+  std::ofstream data_;
+  std::unique_ptr<char[]> buffer_;  // kBufferSize bytes, buffered_ of them in use
+  std::size_t buffered_ = 0;
+  std::vector<char> scratch_;
+  char* line_ = nullptr;  // the line (or lines, for 9900) of the current call
+  std::size_t lineLength_ = 0;
+  bool lineInScratch_ = false;
+  std::array<std::size_t, kMaxFields + 1> fieldStart_{};  // where each field of the line begins
+  std::array<std::uint32_t, kMaxFields> fieldProblems_{};
+  std::uint32_t anyProblem_ = 0;
+  ErrorFile errors_;
+  bool logged_ = false;
+};
+
+Writer::~Writer() {
+  try {
+    if (file_.open) {
+      flushBuffer();
+      data_.close();
+      addError(cp("O programa terminou sem Finaliza_SPED: o arquivo ficou com o nome temporário ") +
+               std::string(kTemporaryFileName) + ".");
+      errors_.flush();
+    }
+  } catch (...) {
+  }
+}
+
+std::string Writer::prefix(const Where& w) {
+  if (w.rejected) return label(*w.function) + cp(" (não gravado, após a linha ") + std::to_string(w.line) + ")";
+  return label(*w.function) + ", linha " + std::to_string(w.line);
+}
+
+void Writer::internalError(std::string_view caller, const char* what) noexcept {
+  try {
+    addError(std::string(caller) + ": erro interno" + (what ? std::string(": ") + what : std::string()));
+  } catch (...) {
+  }
+}
+
+void Writer::endCall() {
+  if (logged_ && file_.open) flushBuffer();
+  errors_.flush();
+  logged_ = false;
+  if (scratch_.capacity() > 4 * kBufferSize) scratch_ = std::vector<char>();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Opening and closing the file.
+
+std::int32_t Writer::start(esc::Text outputDir, esc::Text inputDir) noexcept {
+  try {
+    std::lock_guard lock(mutex_);
+    std::int32_t result = -1;
+    try {
+      result = startLocked(outputDir, inputDir);
+    } catch (const std::exception& e) {
+      internalError("Inicia_SPED", e.what());
+      file_ = FileState{};
+      data_.close();
+    } catch (...) {
+      internalError("Inicia_SPED", nullptr);
+      file_ = FileState{};
+      data_.close();
+    }
+    endCall();
+    return result;
+  } catch (...) {
+    return -1;
+  }
+}
+
+std::string Writer::abandon(std::string_view caller) {
+  flushBuffer();
+  data_.close();
+  std::string note = std::string(caller) +
+                     cp(": o arquivo em gravação foi fechado incompleto (sem o registro 9999) e ficou com o nome "
+                        "temporário ") +
+                     std::string(kTemporaryFileName) + ".";
+  addError(note);
+  return note;
+}
+
+std::int32_t Writer::startLocked(esc::Text outputDir, esc::Text inputDir) {
+  const std::string previousDirectory = errors_.directory();
+  std::string carried;
+  if (file_.open) carried = abandon("Inicia_SPED");
+  errors_.flush();
+  clearFilePeriod();
+  file_ = FileState{};
+  data_ = std::ofstream();
+
+  const std::string out(esc::bytes(outputDir));
+  const std::string in(esc::bytes(inputDir));
+  std::error_code ec;
+  if (out.empty() || !fs::is_directory(fs::path(out), ec)) {
+    errors_.bind({});  // no folder to tell the reason in
+    return -1;
+  }
+  errors_.bind(out);
+
+  std::string reason;
+  if (!loadReferenceTables(in, reason)) {
+    addError("Inicia_SPED: " + cp(reason));
+    return -1;
+  }
+  const fs::path temporary = fs::path(out) / kTemporaryFileName;
+  data_.open(temporary, std::ios::binary | std::ios::trunc);
+  if (!data_) {
+    addError(cp("Inicia_SPED: não foi possível criar o arquivo ") + temporary.string() +
+             cp(" (sem permissão de gravação?)."));
+    data_ = std::ofstream();
+    return -1;
+  }
+  // The error file tells about this file only.
+  errors_.remove();
+  if (!carried.empty() && sameDirectory(previousDirectory, out))
+    addError(carried + cp(" O novo arquivo substitui esse arquivo temporário."));
+  buffered_ = 0;
+  file_.open = true;
+  file_.temporary = temporary;
+  file_.final = fs::path(out) / kFinalFileName;
+  return 0;
+}
+
+std::int32_t Writer::finish() noexcept {
+  try {
+    std::lock_guard lock(mutex_);
+    std::int32_t result = -1;
+    try {
+      result = finishLocked();
+    } catch (const std::exception& e) {
+      internalError("Finaliza_SPED", e.what());
+    } catch (...) {
+      internalError("Finaliza_SPED", nullptr);
+    }
+    endCall();
+    return result;
+  } catch (...) {
+    return -1;
+  }
+}
+
+std::int32_t Writer::finishLocked() {
+  if (!file_.open) {
+    addError("Finaliza_SPED: nenhum arquivo aberto.");
+    return -1;
+  }
+  flushBuffer();
+  data_.close();
+  if (data_.fail()) file_.ioFailed = true;
+  clearFilePeriod();
+  const FileState done = std::move(file_);
+  file_ = FileState{};
+  const std::string temporaryName(kTemporaryFileName);
+  if (done.ioFailed) {
+    addError(cp("Finaliza_SPED: houve erro de gravação no arquivo; ele ficou com o nome temporário ") + temporaryName +
+             ".");
+    return -1;
+  }
+  if (!done.finished) {
+    addError(cp("Finaliza_SPED: o arquivo não foi encerrado com o registro 9999 e ficou com o nome temporário ") +
+             temporaryName + ".");
+    return -1;
+  }
+  std::error_code ec;
+  fs::rename(done.temporary, done.final, ec);
+  if (ec) {
+    addError(cp("Finaliza_SPED: não foi possível dar ao arquivo o nome ") + std::string(kFinalFileName) + " (" +
+             ec.message() + cp("); o arquivo completo ficou com o nome temporário ") + temporaryName + ".");
+    return -1;
+  }
+  return 0;
+}
+
+void Writer::flushBuffer() {
+  if (buffered_ > 0) {
+    data_.write(buffer_.get(), static_cast<std::streamsize>(buffered_));
+    buffered_ = 0;
+  }
+  if (file_.open && !data_ && !file_.ioFailed) {
+    file_.ioFailed = true;
+    addError(cp("Erro de gravação no arquivo ") + file_.temporary.string() +
+             cp(": o disco está cheio ou o arquivo deixou de estar acessível."));
+  }
+}
+
+// ---------------------------------------------------------------------------------------------
+// Records.
+
+char* Writer::lineSpace(std::size_t bound, bool placed) {
+  lineLength_ = 0;
+  lineInScratch_ = !placed || bound > kBufferSize;
+  if (lineInScratch_) {
+    if (scratch_.size() < bound) scratch_.resize(bound);
+    return line_ = scratch_.data();
+  }
+  if (buffered_ + bound > kBufferSize) flushBuffer();
+  return line_ = buffer_.get() + buffered_;
+}
+
+std::int32_t Writer::record(std::size_t function, std::initializer_list<esc::Text> args) noexcept {
+  try {
+    std::lock_guard lock(mutex_);
+    std::int32_t result = -1;
+    const char* name = function < std::size(kRecordFunctions) ? kRecordFunctions[function].name : "Registro";
+    try {
+      result = recordLocked(function, args);
+    } catch (const std::exception& e) {
+      internalError(name, e.what());
+    } catch (...) {
+      internalError(name, nullptr);
+    }
+    endCall();
+    return result;
+  } catch (...) {
+    return -1;
+  }
+}
+
+std::string Writer::structureProblem(std::size_t index) const {
+  const Record& rec = kRecords[index];
+  const std::string code = rec.code;
+  const char block = kBlockOrder[rec.block];
+  const auto blockName = [](int b) { return std::string("bloco ") + kBlockOrder[static_cast<std::size_t>(b)]; };
+  const auto closer = [](int b) { return std::string(1, kBlockOrder[static_cast<std::size_t>(b)]) + "990"; };
+
+  if (file_.finished) return "nada pode ser gravado depois do registro 9999.";
+  if (file_.lines == 0 && rec.kind != RecordKind::FileOpening) return "o arquivo deve começar pelo registro 0000.";
+  switch (rec.kind) {
+    case RecordKind::FileOpening:
+      if (file_.lines > 0) return "o registro 0000 só pode ser o primeiro do arquivo.";
+      return {};
+    case RecordKind::BlockOpening:
+      if (file_.openBlock >= 0)
+        return "o " + blockName(file_.openBlock) + " ainda está aberto: encerre-o com o registro " +
+               closer(file_.openBlock) + " antes de abrir o " + blockName(rec.block) + ".";
+      if (file_.lastBlock == rec.block) return "o " + blockName(rec.block) + " já foi gravado neste arquivo.";
+      if (file_.lastBlock > rec.block)
+        return "o " + blockName(rec.block) + " não pode vir depois do " + blockName(file_.lastBlock) +
+               " (ordem dos blocos: 0, B, C, D, E, G, H, K, 1, 9).";
+      return {};
+    case RecordKind::BlockClosing:
+      if (file_.openBlock != rec.block) {
+        if (file_.lastBlock == rec.block) return "o " + blockName(rec.block) + " já foi encerrado.";
+        return "o " + blockName(rec.block) + " não está aberto (falta o registro " + std::string(1, block) + "001).";
+      }
+      if (rec.block == kBlock9 && !file_.totalsWritten)
+        return "o registro 9990 só pode vir depois das linhas 9900 (chame Registro9900 antes).";
+      return {};
+    case RecordKind::Totals:
+      if (file_.openBlock != rec.block) return "o bloco 9 não está aberto (falta o registro 9001).";
+      if (file_.totalsWritten) return "as linhas 9900 já foram gravadas: Registro9900 vale uma vez por arquivo.";
+      return {};
+    case RecordKind::FileClosing:
+      if (file_.openBlock >= 0)
+        return "o " + blockName(file_.openBlock) + " ainda está aberto: encerre-o com o registro " +
+               closer(file_.openBlock) + ".";
+      if (!file_.block9Closed) return "o registro 9999 só pode vir depois do encerramento do bloco 9 (9990).";
+      return {};
+    case RecordKind::Plain: break;
+  }
+
+  if (file_.openBlock != rec.block)
+    return "o registro " + code + " pertence ao " + blockName(rec.block) + ", que não está aberto.";
+  const std::size_t level = rec.level;
+  const std::string parent = kRecords[static_cast<std::size_t>(rec.parent)].code;
+  if (file_.depth < level || file_.stack[level - 1].record != rec.parent)
+    return "o registro " + code + " só pode vir abaixo de um registro " + parent + " (seu registro pai).";
+  if (file_.depth > level && static_cast<std::size_t>(file_.stack[level].record) > index)
+    return "fora da ordem do leiaute: o registro " + code + " não pode vir depois do registro " +
+           kRecords[static_cast<std::size_t>(file_.stack[level].record)].code + " sob o mesmo registro " + parent + ".";
+  if (rec.maxPerParent && rec.slot >= 0 &&
+      file_.stack[level - 1].children[static_cast<std::size_t>(rec.slot)] >= rec.maxPerParent)
+    return "o registro " + code + " só pode aparecer " + std::to_string(rec.maxPerParent) +
+           (rec.maxPerParent == 1 ? " vez" : " vezes") + " sob cada registro " + parent + ".";
+  return {};
+}
+
+Direction Writer::directionOf(const Record& rec, std::initializer_list<esc::Text> args, bool placed) const {
+  if (rec.indOper >= 0) {
+    const auto i = static_cast<std::size_t>(rec.indOper);
+    const std::string_view v = i < args.size() ? trimmed(esc::bytes(args.begin()[i])) : std::string_view();
+    return v == "0" ? Direction::Entry : v == "1" ? Direction::Exit : Direction::Unknown;
+  }
+  if (placed && rec.level > 0 && file_.depth >= rec.level) return file_.stack[rec.level - 1u].direction;
+  return Direction::Unknown;
+}
+
+bool Writer::formatFields(const Record& rec, const Shape& own, std::size_t count, std::initializer_list<esc::Text> args,
+                          Direction direction, char* out, std::size_t limit) {
+  anyProblem_ = 0;
+  if (limit < 8) return false;
+  out[0] = '|';
+  std::memcpy(out + 1, rec.code, 4);
+  out[5] = '|';
+  std::size_t at = 6;
+  const Presence Field::*side = direction == Direction::Entry  ? &Field::entry
+                                : direction == Direction::Exit ? &Field::exit
+                                                               : &Field::undirected;
+  for (std::size_t i = 0; i < count; ++i) {
+    const Field& f = kFields[own.firstField + i];
+    const QuickCheck& q = kQuickChecks[own.firstField + i];
+    const std::size_t start = at;
+    std::uint8_t seen = 0;
+    if (const char* p = i < args.size() ? args.begin()[i] : nullptr) {
+      for (char c = *p; c != '\0'; c = *++p) {
+        if (at == limit) return false;
+        out[at++] = c;
+        seen |= kCharClasses[static_cast<unsigned char>(c)];
+      }
+    }
+    const std::size_t n = at - start;
+    const Presence presence = f.*side;
+    std::uint32_t problems = 0;
+    if (n == 0) {
+      problems = presence == Presence::Required ? std::uint32_t{kMissing} : 0u;
+    } else if ((seen & q.unusual) || isBlank(out[start]) || isBlank(out[at - 1])) {
+      const FieldOutcome r = normaliseInPlace(f, presence, out + start, n);
+      problems = r.problems;
+      at = start + r.length;
+    } else if (!(seen == kDigitChar && q.digitsPass && presence != Presence::Forbidden &&
+                 (q.exact ? n == q.limit : n <= q.limit))) {
+      problems = checkValue(f, presence, std::string_view(out + start, n), seen);
+    }
+    fieldStart_[i] = start;
+    fieldProblems_[i] = problems;
+    anyProblem_ |= problems;
+    if (at + 3 > limit) return false;  // its '|', and the line's CR LF
+    out[at++] = '|';
+  }
+  fieldStart_[count] = at;
+  out[at++] = '\r';
+  out[at++] = '\n';
+  lineLength_ = at;
   return true;
 }
 
-void count(State& s, const std::string& reg) {
-  ++s.lines;
-  ++s.perBlock[reg[0]];
-  for (auto& [r, n] : s.perRecord)
-    if (r == reg) return void(++n);
-  s.perRecord.emplace_back(reg, 1);
+bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::initializer_list<esc::Text> args,
+                          Direction direction, const Where& where, bool placed) {
+  const Shape& own = kShapes[fn.shape];
+  const Shape* valid = shapeIn(rec, file_.version);
+  bool ok = true;
+  std::size_t count = fn.argc;
+  if (valid == &own) {
+    count = kFieldCounts[file_.version][fn.shape];
+  } else {
+    std::string names;
+    for (const Field& f : fieldsOf(own)) names += (names.empty() ? "" : ", ") + std::string(f.name);
+    addError(prefix(where) + ": " +
+             cp("a forma do registro " + std::string(rec.code) + " desta função (" + names + ") não vale no leiaute " +
+                threeDigits(file_.version) + "; vale do leiaute " + threeDigits(own.validFrom) + " ao " +
+                threeDigits(own.validTo) + "."));
+    ok = false;
+  }
+
+  // The line is formed straight in the output buffer, each value copied while it is looked at; one
+  // too long for the room taken is formed again once its length is known.
+  if (!placed || !formatFields(rec, own, count, args, direction, lineSpace(kLineRoom, placed), kLineRoom)) {
+    std::size_t bound = 8 + count;  // "|CODE|", a '|' after each field, CR LF
+    for (std::size_t i = 0; i < count && i < args.size(); ++i) bound += esc::bytes(args.begin()[i]).size();
+    formatFields(rec, own, count, args, direction, lineSpace(bound, placed), bound);
+  }
+
+  for (std::size_t i = 0; anyProblem_ && i < count; ++i) {
+    const std::uint32_t problems = fieldProblems_[i];
+    if (!problems) continue;
+    ok = false;
+    const Field& f = kFields[own.firstField + i];
+    const std::string_view raw = i < args.size() ? esc::bytes(args.begin()[i]) : std::string_view();
+    const std::string_view value = line().substr(fieldStart_[i], fieldStart_[i + 1] - fieldStart_[i] - 1);
+    const std::string head =
+        prefix(where) + ", campo " + twoDigits(i + 2) + " " + f.name + ", valor " + showValue(raw) + ": ";
+    for (std::uint32_t bit = 1; bit <= kLastFieldProblem; bit <<= 1) {
+      if (!(problems & bit)) continue;
+      std::string rule = describeProblem(static_cast<FieldProblem>(bit), f, value);
+      if (bit == kMissing && i >= fn.argc)
+        rule = "campo obrigatório no leiaute " + threeDigits(file_.version) + ", que a função " + fn.name + " não tem";
+      addError(head + cp(rule) + ".");
+    }
+  }
+  for (std::size_t i = count; i < fn.argc && i < args.size(); ++i) {
+    const std::string_view raw = esc::bytes(args.begin()[i]);
+    if (trimmed(raw).empty()) continue;
+    const Field& f = kFields[own.firstField + i];
+    addError(prefix(where) + ", campo " + twoDigits(i + 2) + " " + f.name + ", valor " + showValue(raw) + ": " +
+             cp("este campo não existe no leiaute " + threeDigits(file_.version) + "; o valor não foi gravado."));
+    ok = false;
+  }
+  return ok;
 }
 
-void writeLine(State& s, const std::string& reg, const std::vector<std::string>& fields) {
-  std::string line = "|" + reg + "|";
-  for (const auto& f : fields) line += f + "|";
-  line += "\r\n";
-  s.file.write(line.data(), static_cast<std::streamsize>(line.size()));
-  count(s, reg);
+void Writer::appendCount(const Record& rec, std::uint64_t count, bool placed) {
+  lineSpace(32, placed);
+  appendText("|");
+  appendText(rec.code);
+  appendText("|");
+  appendText(std::to_string(count));
+  appendText("|\r\n");
 }
 
-int countOf(const State& s, const std::string& reg) {
-  for (const auto& [r, n] : s.perRecord)
-    if (r == reg) return n;
-  return 0;
+// One 9900 line per record type of the file, the closing records of block 9 included.
+std::size_t Writer::appendTotals(bool placed) {
+  static constexpr int k9900 = recordIndex("9900"), k9990 = recordIndex("9990"), k9999 = recordIndex("9999");
+  static_assert(k9900 >= 0 && k9990 >= 0 && k9999 >= 0);
+  std::size_t present = 0;
+  for (std::size_t i = 0; i < kRecordCount; ++i) present += file_.counts[i] > 0 ? 1 : 0;
+  const std::size_t lines = present + 3;
+  lineSpace(lines * 40, placed);
+  const auto add = [&](std::string_view code, std::uint64_t n) {
+    appendText("|9900|");
+    appendText(code);
+    appendText("|");
+    appendText(std::to_string(n));
+    appendText("|\r\n");
+  };
+  for (std::size_t i = 0; i < kRecordCount; ++i)
+    if (file_.counts[i] > 0) add(kRecords[i].code, file_.counts[i]);
+  add(kRecords[k9900].code, lines);
+  add(kRecords[k9990].code, 1);
+  add(kRecords[k9999].code, 1);
+  return lines;
+}
+
+// COD_VER decides the form of every later record.
+bool Writer::takeVersion(std::initializer_list<esc::Text> args, const Where& where) {
+  const std::string_view v = args.size() > 0 ? trimmed(esc::bytes(*args.begin())) : std::string_view();
+  int version = 0;
+  const bool digits = v.size() == 3 && std::all_of(v.begin(), v.end(), [](char c) { return c >= '0' && c <= '9'; });
+  if (digits) version = (v[0] - '0') * 100 + (v[1] - '0') * 10 + (v[2] - '0');
+  if (version >= kMinVersion && version <= kMaxVersion) {
+    file_.version = static_cast<std::uint8_t>(version);
+    return true;
+  }
+  file_.version = kDefaultVersion;
+  addError(prefix(where) + ", campo 02 COD_VER, valor " + showValue(v) + ": " +
+           cp("versão de leiaute desconhecida (de " + threeDigits(kMinVersion) + " a " + threeDigits(kMaxVersion) +
+              "); os registros seguintes terão as formas do leiaute " + threeDigits(kDefaultVersion) + "."));
+  return false;
+}
+
+void Writer::commit(std::size_t index, Direction direction, std::size_t lineCount) {
+  const Record& rec = kRecords[index];
+  const auto push = [&](std::size_t level) {
+    Level& l = file_.stack[level];
+    l.record = static_cast<std::int16_t>(index);
+    l.direction = direction;
+    l.children.fill(0);
+    file_.depth = level + 1;
+  };
+  switch (rec.kind) {
+    case RecordKind::FileOpening: push(0); break;
+    case RecordKind::BlockOpening:
+      file_.openBlock = file_.lastBlock = rec.block;
+      push(1);
+      break;
+    case RecordKind::BlockClosing:
+      file_.openBlock = -1;
+      file_.depth = 1;
+      if (rec.block == kBlock9) file_.block9Closed = true;
+      break;
+    case RecordKind::FileClosing:
+      file_.finished = true;
+      file_.depth = 0;
+      break;
+    case RecordKind::Totals: file_.totalsWritten = true; [[fallthrough]];
+    case RecordKind::Plain: {
+      std::uint8_t& seen = file_.stack[rec.level - 1u].children[static_cast<std::size_t>(std::max<int>(rec.slot, 0))];
+      if (rec.slot >= 0 && seen < 255) ++seen;
+      push(rec.level);
+      break;
+    }
+  }
+  file_.counts[index] += lineCount;
+  file_.blockLines[rec.block] += lineCount;
+  file_.lines += lineCount;
+
+  if (lineInScratch_) {
+    flushBuffer();
+    data_.write(line_, static_cast<std::streamsize>(lineLength_));
+  } else {
+    buffered_ += lineLength_;
+  }
+  if (rec.kind != RecordKind::Plain) flushBuffer();
+}
+
+std::int32_t Writer::recordLocked(std::size_t function, std::initializer_list<esc::Text> args) {
+  if (function >= std::size(kRecordFunctions)) return -1;
+  const RecordFunction& fn = kRecordFunctions[function];
+  const Record& rec = kRecords[fn.record];
+  if (!file_.open) {
+    addError(label(fn) + ": nenhum arquivo aberto; chame Inicia_SPED antes.");
+    return -1;
+  }
+  const std::string structural = structureProblem(fn.record);
+  const bool placed = structural.empty();
+  const Where where{&fn, placed ? file_.lines + 1 : file_.lines, !placed};
+  if (!placed) addError(prefix(where) + ": " + cp(structural));
+
+  bool ok = true;
+  std::size_t lineCount = 1;
+  Direction direction = Direction::Unknown;
+  switch (rec.kind) {
+    case RecordKind::BlockClosing:
+      appendCount(rec, file_.blockLines[rec.block] + (rec.block == kBlock9 ? 2 : 1), placed);
+      break;
+    case RecordKind::FileClosing: appendCount(rec, file_.lines + 1, placed); break;
+    case RecordKind::Totals: lineCount = appendTotals(placed); break;
+    case RecordKind::FileOpening:
+    case RecordKind::BlockOpening:
+    case RecordKind::Plain:
+      direction = directionOf(rec, args, placed);
+      ok = appendFields(fn, rec, args, direction, where, placed);
+      break;
+  }
+
+  if (!placed) {
+    std::string_view shown = line();
+    if (shown.ends_with("\r\n")) shown.remove_suffix(2);
+    addError(prefix(where) + ": linha recebida " + showValue(shown, kShownLine));
+    return -1;
+  }
+  if (rec.kind == RecordKind::FileOpening) {
+    ok = takeVersion(args, where) && ok;
+    constexpr std::size_t kDtIni = 2, kDtFin = 3;  // field positions 04 and 05 of 0000
+    if (!fieldProblems_[kDtIni] && !fieldProblems_[kDtFin] && fieldStart_[kDtIni + 1] - fieldStart_[kDtIni] == 9 &&
+        fieldStart_[kDtFin + 1] - fieldStart_[kDtFin] == 9)
+      setFilePeriod(line().substr(fieldStart_[kDtIni], 8), line().substr(fieldStart_[kDtFin], 8));
+  }
+  commit(fn.record, direction, lineCount);
+  return ok && !file_.ioFailed ? 0 : -1;
+}
+
+// ---------------------------------------------------------------------------------------------
+// Validators.
+
+std::uint8_t Writer::validate(std::string_view validator, std::initializer_list<esc::Text> args) noexcept {
+  try {
+    std::lock_guard lock(mutex_);
+    std::uint8_t verdict = 0;
+    try {
+      verdict = escrivania::validate(validator, args);
+    } catch (const std::exception& e) {
+      internalError(validator, e.what());
+    } catch (...) {
+      internalError(validator, nullptr);
+    }
+    endCall();
+    return verdict;
+  } catch (...) {
+    return 0;
+  }
+}
+
+Writer& writer() {
+  static Writer w;
+  return w;
 }
 
 }  // namespace
 
-std::int32_t start(esc::Text outputDir, esc::Text inputDir) {
-  State& s = state();
-  std::lock_guard lock(s.mutex);
-  if (s.file.is_open()) s.file.close();
-  const std::string out(esc::bytes(outputDir));
-  const std::string in(esc::bytes(inputDir));
-  if (!writableDirectory(out)) return -1;
-  s.outputDir = out;
-  std::string reason;
-  if (!loadReferenceTables(in, reason)) {
-    appendError(s, "Inicia_SPED: " + reason);
+std::int32_t start(esc::Text outputDir, esc::Text inputDir) noexcept {
+  try {
+    return writer().start(outputDir, inputDir);
+  } catch (...) {
     return -1;
   }
-  s.file.open(fs::path(out) / kFileName, std::ios::binary | std::ios::trunc);
-  s.perRecord.clear();
-  s.perBlock.clear();
-  s.lines = 0;
-  if (!s.file) {
-    appendError(s, "Inicia_SPED: não foi possível criar o arquivo " + std::string(kFileName));
-    return -1;
-  }
-  return 0;
 }
 
-std::int32_t finish() {
-  State& s = state();
-  std::lock_guard lock(s.mutex);
-  if (!s.file.is_open()) return -1;
-  s.file.close();
-  return 0;
-}
-
-std::int32_t writeRecord(const char* function, std::initializer_list<esc::Text> args) {
-  State& s = state();
-  std::lock_guard lock(s.mutex);
-  const std::string reg = std::string(function).substr(8, 4);  // "Registro" + code
-  if (!s.file.is_open()) {
-    appendError(s, "Registro " + reg + ": nenhum arquivo aberto; chame Inicia_SPED antes.");
+std::int32_t finish() noexcept {
+  try {
+    return writer().finish();
+  } catch (...) {
     return -1;
   }
-  if (reg == "9900") {
-    std::vector<std::string> regs;
-    for (const auto& [r, n] : s.perRecord) regs.push_back(r);
-    for (const char* closing : {"9900", "9990", "9999"})
-      if (countOf(s, closing) == 0) regs.emplace_back(closing);
-    const int total9900 = static_cast<int>(regs.size()) + countOf(s, "9900");
-    for (const auto& r : regs) {
-      const int n = r == "9900" ? total9900 : (r == "9990" || r == "9999") ? 1 : countOf(s, r);
-      writeLine(s, reg, {r, std::to_string(n)});
-    }
-  } else if (reg == "9999") {
-    writeLine(s, reg, {std::to_string(s.lines + 1)});
-  } else if (reg == "9990") {
-    writeLine(s, reg, {std::to_string(s.perBlock['9'] + 2)});
-  } else if (reg.ends_with("990")) {
-    writeLine(s, reg, {std::to_string(s.perBlock[reg[0]] + 1)});
-  } else {
-    std::vector<std::string> fields;
-    for (esc::Text t : args) fields.emplace_back(esc::bytes(t));
-    writeLine(s, reg, fields);
+}
+
+std::int32_t writeRecord(std::size_t function, std::initializer_list<esc::Text> args) noexcept {
+  try {
+    return writer().record(function, args);
+  } catch (...) {
+    return -1;
   }
-  s.file.flush();
-  return s.file ? 0 : -1;
+}
+
+std::uint8_t validateSerialised(std::string_view validator, std::initializer_list<esc::Text> args) noexcept {
+  try {
+    return writer().validate(validator, args);
+  } catch (...) {
+    return 0;
+  }
 }
 
 }  // namespace escrivania
