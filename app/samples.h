@@ -15,6 +15,6 @@ inline constexpr esc::Text CFOP_Exemplo = "5.301"_t;
 inline constexpr esc::Text Municipio_Exemplo = "2927408"_t;
 
 // The one e-mail address that the records 0005 and 0100 carry.
-inline constexpr esc::Text kSampleEmail = "contato@escrivania.example.org"_t;
+inline constexpr esc::Text kSampleEmail = "contato@escrivania.example"_t;
 
 }  // namespace app
