@@ -9,7 +9,7 @@ namespace {
 
 using namespace app;
 
-// The tool tip of the invoice records C100 to C197.
+// The tool tip of every row of the page that names no other (the invoice records C100 to C197).
 constexpr std::string_view kDefaultTip =
     "Este registro deverá conter \r\n"
     "a identificação do cliente e do fornecedor";
