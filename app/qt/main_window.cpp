@@ -251,6 +251,7 @@ void MainWindow::contextMenuEvent(QContextMenuEvent* event) {
   if (items.empty()) return;
   QMenu menu(this);
   menu.setObjectName("PopupMenu1");
+  menu.setFont(defaultFont());
   for (const app::MenuItem& item : items) {
     QAction* action = menu.addAction(qs(item.caption));
     action->setObjectName(qs(item.component));

@@ -5,7 +5,9 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
+#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>
@@ -32,6 +34,7 @@ class ModalAnswerer {
  public:
   std::vector<Seen> seen;
   std::function<void(QFileDialog*)> onFileDialog = [](QFileDialog* d) { d->reject(); };
+  QStringList menuItems;  // the captions of the last popup menu seen; its first item is chosen
 
   ModalAnswerer() {
     timer_.setInterval(5);
@@ -41,6 +44,21 @@ class ModalAnswerer {
 
  private:
   void answer() {
+    if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+      menuItems.clear();
+      if (!menuChosen_)
+        for (QAction* a : menu->actions()) menuItems << a->objectName() + "|" + a->text();
+      // Chosen by the keyboard from a timer of its own: this timer's slot would not run again while
+      // the sequence's dialogs wait for an answer.
+      if (!menu->actions().isEmpty() && !menuChosen_) {
+        menuChosen_ = true;
+        QTimer::singleShot(0, menu, [menu] {
+          menu->setActiveAction(menu->actions().first());
+          QTest::keyClick(menu, Qt::Key_Return);
+        });
+      }
+      return;
+    }
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
       seen.push_back({box->windowTitle(), box->text(), box->icon()});
@@ -50,6 +68,7 @@ class ModalAnswerer {
     }
   }
   QTimer timer_;
+  bool menuChosen_ = false;
 };
 
 class Window : public ::testing::Test {
@@ -219,6 +238,23 @@ TEST_F(Window, RaisedFailureShowsTheErrorReportAndTheWindowStays) {
   EXPECT_EQ(answerer.seen[0].text, "falha na biblioteca");
   EXPECT_EQ(answerer.seen[0].icon, QMessageBox::Critical);
   EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(Window, RightClickOffersTheSequenceWhichRunsOnEveryPageAndKeepsTheShownPage) {
+  ModalAnswerer answerer;
+  window->pageControl2()->setCurrentIndex(4);
+  QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(300, 500), window->mapToGlobal(QPoint(300, 500)));
+  QApplication::sendEvent(window.get(), &event);
+  ASSERT_EQ(answerer.menuItems.size(), 1);
+  EXPECT_TRUE(answerer.menuItems[0].startsWith("Sequencia0000000504500460046509901|Sequencia (21, 1, 2, 15,"));
+  EXPECT_TRUE(QTest::qWaitFor([] { return recording::functionNames().size() >= 32; }, 5000));
+  const auto names = recording::functionNames();
+  ASSERT_EQ(names.size(), 32u);
+  EXPECT_EQ(names.front(), "Inicia_SPED");
+  EXPECT_EQ(names.back(), "Finaliza_SPED");
+  ASSERT_EQ(answerer.seen.size(), 1u);
+  EXPECT_TRUE(answerer.seen[0].text.startsWith("Verifique os arquivo de saída em "));
+  EXPECT_EQ(window->pageControl2()->currentIndex(), 4);
 }
 
 }  // namespace

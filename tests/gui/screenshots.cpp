@@ -1,7 +1,10 @@
 // Saves a picture of the console window for each page, for README and for review:
 // escrivania-screenshots OUTPUT_FOLDER  (run with QT_QPA_PLATFORM=offscreen)
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
+#include <QPainter>
+#include <QTimer>
 #include <QStyleFactory>
 
 #include "main_window.h"
@@ -24,5 +27,21 @@ int main(int argc, char** argv) {
   window.pageControl1()->setCurrentIndex(1);
   QApplication::processEvents();
   window.grab().save(out.filePath("contato.png"));
+
+  // The right-click menu, drawn over the window where it opens.
+  window.pageControl1()->setCurrentIndex(0);
+  const QPoint at(300, 500);
+  QTimer::singleShot(200, [&] {
+    if (QWidget* menu = QApplication::activePopupWidget()) {
+      QPixmap picture = window.grab();
+      QPainter painter(&picture);
+      painter.drawPixmap(window.mapFromGlobal(menu->pos()), menu->grab());
+      painter.end();
+      picture.save(out.filePath("menu.png"));
+      menu->close();
+    }
+  });
+  QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.mapToGlobal(at));
+  QApplication::sendEvent(&window, &event);
   return 0;
 }
