@@ -1,0 +1,122 @@
+#include "identifiers.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace escrivania {
+namespace {
+
+constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+constexpr std::array<std::string_view, 27> kUfs = {"AC", "AL", "AM", "AP", "BA", "CE", "DF", "ES", "GO",
+                                                   "MA", "MG", "MS", "MT", "PA", "PB", "PE", "PI", "PR",
+                                                   "RJ", "RN", "RO", "RR", "RS", "SC", "SE", "SP", "TO"};
+
+// Copies `s` into `out` without the separators that a mask puts at the given positions; false when
+// `s` is neither the bare form nor exactly that mask.
+template <std::size_t N, std::size_t M>
+bool unmask(std::string_view s, const char (&mask)[M], char (&out)[N]) {
+  static_assert(M - 1 > N);
+  if (s.size() == N) {
+    std::copy(s.begin(), s.end(), out);
+    return true;
+  }
+  if (s.size() != M - 1) return false;
+  std::size_t k = 0;
+  for (std::size_t i = 0; i < s.size(); ++i) {
+    if (mask[i] == '#') {
+      out[k++] = s[i];
+    } else if (s[i] != mask[i]) {
+      return false;
+    }
+  }
+  return k == N;
+}
+
+template <std::size_t N>
+bool allSame(const char (&c)[N]) {
+  return std::all_of(c + 1, c + N, [&](char x) { return x == c[0]; });
+}
+
+// Check digit of the common modulo-11 rule: remainder 0 or 1 gives 0, else 11 minus it.
+constexpr int mod11(int sum) {
+  const int r = sum % 11;
+  return r < 2 ? 0 : 11 - r;
+}
+
+}  // namespace
+
+bool isCnpj(std::string_view s) {
+  char c[14];
+  if (!unmask(s, "##.###.###/####-##", c)) return false;
+  int v[14];
+  for (int i = 0; i < 12; ++i) {
+    if (!isDigit(c[i]) && !(c[i] >= 'A' && c[i] <= 'Z')) return false;
+    v[i] = c[i] - '0';
+  }
+  for (int i = 12; i < 14; ++i) {
+    if (!isDigit(c[i])) return false;
+    v[i] = c[i] - '0';
+  }
+  if (allSame(c)) return false;
+  static constexpr int kWeights[13] = {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
+  int first = 0;
+  int second = 0;
+  for (int i = 0; i < 12; ++i) {
+    first += v[i] * kWeights[i + 1];
+    second += v[i] * kWeights[i];
+  }
+  if (mod11(first) != v[12]) return false;
+  second += v[12] * kWeights[12];
+  return mod11(second) == v[13];
+}
+
+bool isCpf(std::string_view s) {
+  char c[11];
+  if (!unmask(s, "###.###.###-##", c)) return false;
+  int v[11];
+  for (int i = 0; i < 11; ++i) {
+    if (!isDigit(c[i])) return false;
+    v[i] = c[i] - '0';
+  }
+  if (allSame(c)) return false;
+  int first = 0;
+  int second = 0;
+  for (int i = 0; i < 9; ++i) {
+    first += v[i] * (10 - i);
+    second += v[i] * (11 - i);
+  }
+  if (mod11(first) != v[9]) return false;
+  second += v[9] * 2;
+  return mod11(second) == v[10];
+}
+
+bool isCep(std::string_view s) {
+  char c[8];
+  if (!unmask(s, "#####-###", c)) return false;
+  if (!std::all_of(c, c + 8, isDigit)) return false;
+  return !(c[0] == '0' && c[1] == '0');
+}
+
+bool isUf(std::string_view s) { return std::find(kUfs.begin(), kUfs.end(), s) != kUfs.end(); }
+
+bool isMunicipioByRule(std::string_view s) {
+  if (s.size() != 7 || !std::all_of(s.begin(), s.end(), isDigit)) return false;
+  // Official codes whose last digit does not follow the rule.
+  static constexpr std::string_view kExceptions[] = {"2201919", "2201988", "2202251", "2611533", "3117836",
+                                                     "3152131", "4305871", "5203939", "5203962"};
+  if (std::find(std::begin(kExceptions), std::end(kExceptions), s) != std::end(kExceptions)) return true;
+  static constexpr std::string_view kStates[] = {"11", "12", "13", "14", "15", "16", "17", "21", "22",
+                                                 "23", "24", "25", "26", "27", "28", "29", "31", "32",
+                                                 "33", "35", "41", "42", "43", "50", "51", "52", "53"};
+  if (std::find(std::begin(kStates), std::end(kStates), s.substr(0, 2)) == std::end(kStates)) return false;
+  int sum = 0;
+  for (int i = 0; i < 6; ++i) {
+    int p = (s[static_cast<std::size_t>(i)] - '0') * (i % 2 == 0 ? 1 : 2);
+    sum += p > 9 ? p - 9 : p;
+  }
+  return (10 - sum % 10) % 10 == s[6] - '0';
+}
+
+}  // namespace escrivania
