@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <cstring>
 
 namespace escrivania {
 namespace {
@@ -34,11 +35,6 @@ bool unmask(std::string_view s, const char (&mask)[M], char (&out)[N]) {
   return k == N;
 }
 
-template <std::size_t N>
-bool allSame(const char (&c)[N]) {
-  return std::all_of(c + 1, c + N, [&](char x) { return x == c[0]; });
-}
-
 // Check digit of the common modulo-11 rule: remainder 0 or 1 gives 0, else 11 minus it.
 constexpr int mod11(int sum) {
   const int r = sum % 11;
@@ -49,47 +45,65 @@ constexpr int mod11(int sum) {
 
 bool isCnpj(std::string_view s) {
   char c[14];
-  if (!unmask(s, "##.###.###/####-##", c)) return false;
-  int v[14];
-  for (int i = 0; i < 12; ++i) {
-    if (!isDigit(c[i]) && !(c[i] >= 'A' && c[i] <= 'Z')) return false;
-    v[i] = c[i] - '0';
+  const char* p = s.data();
+  if (s.size() == 14) {
+    std::memcpy(c, p, 14);
+  } else if (s.size() == 18 && p[2] == '.' && p[6] == '.' && p[10] == '/' && p[15] == '-') {
+    std::memcpy(c, p, 2);
+    std::memcpy(c + 2, p + 3, 3);
+    std::memcpy(c + 5, p + 7, 3);
+    std::memcpy(c + 8, p + 11, 4);
+    std::memcpy(c + 12, p + 16, 2);
+  } else {
+    return false;
   }
-  for (int i = 12; i < 14; ++i) {
-    if (!isDigit(c[i])) return false;
-    v[i] = c[i] - '0';
-  }
-  if (allSame(c)) return false;
   static constexpr int kWeights[13] = {6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
   int first = 0;
   int second = 0;
+  bool same = true;
   for (int i = 0; i < 12; ++i) {
-    first += v[i] * kWeights[i + 1];
-    second += v[i] * kWeights[i];
+    // Digits are 0 to 9 and letters 17 ('A') to 42 ('Z').
+    const unsigned v = static_cast<unsigned char>(c[i]) - unsigned{'0'};
+    if (v > 9 && (v < 17 || v > 42)) return false;
+    first += static_cast<int>(v) * kWeights[i + 1];
+    second += static_cast<int>(v) * kWeights[i];
+    same = same && c[i] == c[0];
   }
-  if (mod11(first) != v[12]) return false;
-  second += v[12] * kWeights[12];
-  return mod11(second) == v[13];
+  if (!isDigit(c[12]) || !isDigit(c[13])) return false;
+  if (same && c[12] == c[0] && c[13] == c[0]) return false;
+  const int dv1 = c[12] - '0';
+  if (mod11(first) != dv1) return false;
+  return mod11(second + dv1 * kWeights[12]) == c[13] - '0';
 }
 
 bool isCpf(std::string_view s) {
   char c[11];
-  if (!unmask(s, "###.###.###-##", c)) return false;
-  int v[11];
-  for (int i = 0; i < 11; ++i) {
-    if (!isDigit(c[i])) return false;
-    v[i] = c[i] - '0';
+  const char* p = s.data();
+  if (s.size() == 11) {
+    std::memcpy(c, p, 11);
+  } else if (s.size() == 14 && p[3] == '.' && p[7] == '.' && p[11] == '-') {
+    std::memcpy(c, p, 3);
+    std::memcpy(c + 3, p + 4, 3);
+    std::memcpy(c + 6, p + 8, 3);
+    std::memcpy(c + 9, p + 12, 2);
+  } else {
+    return false;
   }
-  if (allSame(c)) return false;
   int first = 0;
   int second = 0;
+  bool same = true;
   for (int i = 0; i < 9; ++i) {
-    first += v[i] * (10 - i);
-    second += v[i] * (11 - i);
+    if (!isDigit(c[i])) return false;
+    const int v = c[i] - '0';
+    first += v * (10 - i);
+    second += v * (11 - i);
+    same = same && c[i] == c[0];
   }
-  if (mod11(first) != v[9]) return false;
-  second += v[9] * 2;
-  return mod11(second) == v[10];
+  if (!isDigit(c[9]) || !isDigit(c[10])) return false;
+  if (same && c[9] == c[0] && c[10] == c[0]) return false;
+  const int dv1 = c[9] - '0';
+  if (mod11(first) != dv1) return false;
+  return mod11(second + dv1 * 2) == c[10] - '0';
 }
 
 bool isCep(std::string_view s) {

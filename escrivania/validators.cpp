@@ -28,11 +28,25 @@ struct Code {
   std::uint32_t to = kOpenEnd;
 };
 
+// A value of at most three characters as one number: its length, then its bytes.
+constexpr std::uint32_t packed(std::string_view v) {
+  std::uint32_t key = static_cast<std::uint32_t>(v.size());
+  for (char c : v) key = (key << 8) | static_cast<unsigned char>(c);
+  return key;
+}
+
 template <const auto& kList>
 bool inList(const Args& a) {
-  const Period period = currentPeriod();
-  for (const Code& c : kList) {
-    if (c.value == a.first) return meets(c.from, c.to, period);
+  static constexpr auto kKeys = [] {
+    std::array<std::uint32_t, std::size(kList)> keys{};
+    for (std::size_t i = 0; i < keys.size(); ++i) keys[i] = packed(kList[i].value);
+    return keys;
+  }();
+  static_assert(std::all_of(std::begin(kList), std::end(kList), [](const Code& c) { return c.value.size() <= 3; }));
+  if (a.first.size() > 3) return false;
+  const std::uint32_t key = packed(a.first);
+  for (std::size_t i = 0; i < kKeys.size(); ++i) {
+    if (kKeys[i] == key) return meets(kList[i].from, kList[i].to, currentPeriod());
   }
   return false;
 }
@@ -321,23 +335,49 @@ constexpr Validator kValidators[] = {
 };
 // clang-format on
 
-// Names ordered by length, then bytes: most comparisons of a look-up stop at the length.
-constexpr bool before(std::string_view a, std::string_view b) {
-  return a.size() != b.size() ? a.size() < b.size() : a < b;
+// Look-up by name through a hash of the length and four characters (the third and the last three,
+// which tell all names apart), whose last multiplier is chosen at compile time so that no two names
+// share a slot: one slot to read and one name to compare.
+constexpr std::size_t kSlots = 1024;
+
+constexpr std::size_t hashOf(std::string_view name, std::uint32_t multiplier) {
+  const std::size_t n = name.size();
+  if (n < 3) return 0;
+  const auto at = [&](std::size_t i) { return static_cast<std::uint32_t>(static_cast<unsigned char>(name[i])); };
+  const std::uint32_t h = static_cast<std::uint32_t>(n) * 0x9E3779B1u + at(2) * 0x85EBCA6Bu + at(n - 3) * 0xC2B2AE35u +
+                          at(n - 2) * 0x27D4EB2Fu + at(n - 1) * multiplier;
+  return (h ^ (h >> 15)) % kSlots;
 }
 
-constexpr auto kByName = [] {
-  std::array<Validator, std::size(kValidators)> sorted{};
-  std::copy(std::begin(kValidators), std::end(kValidators), sorted.begin());
-  std::sort(sorted.begin(), sorted.end(),
-            [](const Validator& a, const Validator& b) { return before(a.name, b.name); });
-  return sorted;
+constexpr std::uint32_t kMultiplier = [] {
+  for (std::uint32_t m = 1; m < 2000; m += 2) {
+    bool used[kSlots] = {};
+    bool clash = false;
+    for (const Validator& v : kValidators) {
+      const std::size_t slot = hashOf(v.name, m);
+      clash = clash || used[slot];
+      used[slot] = true;
+    }
+    if (!clash) return m;
+  }
+  return 0u;
+}();
+static_assert(kMultiplier != 0, "no collision-free hash of the validator names");
+
+// Index + 1 of the validator in each slot; 0 for none.
+constexpr auto kSlotTable = [] {
+  std::array<std::uint8_t, kSlots> slots{};
+  for (std::size_t i = 0; i < std::size(kValidators); ++i) {
+    slots[hashOf(kValidators[i].name, kMultiplier)] = static_cast<std::uint8_t>(i + 1);
+  }
+  return slots;
 }();
 
 constexpr const Validator* find(std::string_view name) {
-  auto it = std::lower_bound(kByName.begin(), kByName.end(), name,
-                             [](const Validator& v, std::string_view n) { return before(v.name, n); });
-  return it != kByName.end() && it->name == name ? &*it : nullptr;
+  const std::uint8_t slot = kSlotTable[hashOf(name, kMultiplier)];
+  if (slot == 0) return nullptr;
+  const Validator* v = &kValidators[slot - 1];
+  return v->name == name ? v : nullptr;
 }
 
 // Every validator that the library exports has a rule, and no rule is left without its export.
@@ -351,9 +391,6 @@ constexpr std::size_t countExports() {
   return n;
 }
 static_assert(countExports() == std::size(kValidators));
-static_assert(std::adjacent_find(kByName.begin(), kByName.end(), [](const Validator& a, const Validator& b) {
-                return a.name == b.name;
-              }) == kByName.end());
 
 // The bytes of a text, at most one past the longest value any validator accepts, so that a huge
 // text costs no more than a short one.
