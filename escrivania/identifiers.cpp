@@ -14,27 +14,6 @@ constexpr std::array<std::string_view, 27> kUfs = {"AC", "AL", "AM", "AP", "BA",
                                                    "MA", "MG", "MS", "MT", "PA", "PB", "PE", "PI", "PR",
                                                    "RJ", "RN", "RO", "RR", "RS", "SC", "SE", "SP", "TO"};
 
-// Copies `s` into `out` without the separators that a mask puts at the given positions; false when
-// `s` is neither the bare form nor exactly that mask.
-template <std::size_t N, std::size_t M>
-bool unmask(std::string_view s, const char (&mask)[M], char (&out)[N]) {
-  static_assert(M - 1 > N);
-  if (s.size() == N) {
-    std::copy(s.begin(), s.end(), out);
-    return true;
-  }
-  if (s.size() != M - 1) return false;
-  std::size_t k = 0;
-  for (std::size_t i = 0; i < s.size(); ++i) {
-    if (mask[i] == '#') {
-      out[k++] = s[i];
-    } else if (s[i] != mask[i]) {
-      return false;
-    }
-  }
-  return k == N;
-}
-
 // Check digit of the common modulo-11 rule: remainder 0 or 1 gives 0, else 11 minus it.
 constexpr int mod11(int sum) {
   const int r = sum % 11;
@@ -107,10 +86,15 @@ bool isCpf(std::string_view s) {
 }
 
 bool isCep(std::string_view s) {
-  char c[8];
-  if (!unmask(s, "#####-###", c)) return false;
-  if (!std::all_of(c, c + 8, isDigit)) return false;
-  return !(c[0] == '0' && c[1] == '0');
+  std::string_view head = s.substr(0, 5);
+  std::string_view tail = s.substr(std::min<std::size_t>(s.size(), 5));
+  if (s.size() == 9 && s[5] == '-') {
+    tail.remove_prefix(1);
+  } else if (s.size() != 8) {
+    return false;
+  }
+  const bool digits = std::all_of(head.begin(), head.end(), isDigit) && std::all_of(tail.begin(), tail.end(), isDigit);
+  return digits && head.size() == 5 && tail.size() == 3 && !head.starts_with("00");
 }
 
 bool isUf(std::string_view s) { return std::find(kUfs.begin(), kUfs.end(), s) != kUfs.end(); }
