@@ -116,7 +116,9 @@ bool df(const Number& x) { return x.startsWith(0, 7) && ac(x); }
 
 bool go(const Number& x) {
   if (x.n != 9) return false;
-  if (!x.startsWith(1, 0) && !x.startsWith(1, 1) && !x.startsWith(1, 5)) return false;
+  // 10, 11 and 15 of the published rule, and 20 to 29 of the numbers issued more recently.
+  const int prefix = x.value(0, 2);
+  if (prefix != 10 && prefix != 11 && prefix != 15 && (prefix < 20 || prefix > 29)) return false;
   const int base = x.value(0, 8);
   if (base == 11094402) return x.d[8] == 0 || x.d[8] == 1;
   const int r = weighted(x, 0, {9, 8, 7, 6, 5, 4, 3, 2}) % 11;

@@ -145,6 +145,10 @@ TEST(InscricaoEstadual, FixedLeadingDigitsAndFormsBelongToTheirState) {
       {"RR", "250066281"},      // RR numbers start with 24
   };
   for (const Case& c : invalid) EXPECT_FALSE(isInscricaoEstadual(c.ie, c.uf)) << c.uf << " " << c.ie;
+  // Goiás also issues numbers beginning with 20 to 29 (this one is built by the rule).
+  EXPECT_TRUE(isInscricaoEstadual("201234564", "GO"));
+  EXPECT_TRUE(isInscricaoEstadual("157532658", "GO"));
+  EXPECT_FALSE(isInscricaoEstadual("301234566", "GO")) << "check digit right, prefix not";
   EXPECT_TRUE(isInscricaoEstadual("060000015", "CE"));
   EXPECT_TRUE(isInscricaoEstadual("060000015", "PB"));
   EXPECT_FALSE(isInscricaoEstadual("000000000", "CE")) << "all zeros";
