@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "buttons.h"
+#include "samples.h"
 
 namespace app::window {
 
@@ -14,9 +15,9 @@ inline constexpr std::string_view kAuthorCredit = "Projeto Escrivania Livre";
 inline constexpr std::string_view kCaptionStart = "Utilizando a Escrivania.dll :: por ";
 inline constexpr std::string_view kVersion = "v3.00";
 inline constexpr std::string_view kSpedPortal = "sped.rfb.gov.br";
-inline constexpr std::string_view kMakerSite = "escrivania.example";
-inline constexpr std::string_view kMakerWeb = "https://escrivania.example";
-inline constexpr std::string_view kMakerEmail = "contato@escrivania.example";
+inline constexpr std::string_view kMakerSite = "escrivania.test";
+inline constexpr std::string_view kMakerWeb = "https://escrivania.test";
+inline constexpr std::string_view kMakerEmail = ESC_MAKER_EMAIL;
 inline constexpr std::string_view kMakerName = "Projeto Escrivania Livre";
 inline constexpr std::string_view kMakerStreet = "Rua das Escrituras, 236 - Sala 5";
 inline constexpr std::string_view kMakerCity = "Salvador - BA - Brasil";
@@ -52,7 +53,7 @@ inline constexpr Rect kPanel1{1, 1, 274, 836};
 inline constexpr std::array kSideLabels = {
     Label{"Label1", {8, 8, 0, 0}, kVersion},
     Label{"Label7", {72, 184, 131, 24}, kSpedPortal, LabelColour::Silver, 19, false, true},
-    Label{"Label6", {56, 429, 0, 0}, kMakerSite, LabelColour::Silver, 19},  // as wide as our address
+    Label{"Label6", {56, 429, 152, 24}, kMakerSite, LabelColour::Silver, 19},
 };
 inline constexpr std::array kSidePictures = {
     Picture{"Image1", {72, 80, 128, 91}, "emblema.jpg"},

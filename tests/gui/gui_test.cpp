@@ -2,12 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
-#include <QContextMenuEvent>
 #include <QPushButton>
 #include <QStyleFactory>
 #include <QTest>

@@ -4,8 +4,8 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QPainter>
-#include <QTimer>
 #include <QStyleFactory>
+#include <QTimer>
 
 #include "main_window.h"
 

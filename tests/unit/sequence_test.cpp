@@ -18,12 +18,11 @@ const std::vector<std::string> kCaptions = {
     "Registro 1001", "Registro 1990", "Registro 9001", "Registro 9900", "Registro 9990", "Registro 9999"};
 
 const std::vector<std::string> kFunctions = {
-    "Inicia_SPED",  "Registro0000", "Registro0001", "Registro0005", "Registro0100", "Registro0150",
-    "Registro0190", "Registro0200", "Registro0400", "Registro0990", "RegistroC001", "RegistroC100",
-    "RegistroC170", "RegistroC190", "RegistroC990", "RegistroD001", "RegistroD990", "RegistroE001",
-    "RegistroE100", "RegistroE110", "RegistroE990", "RegistroG001", "RegistroG990", "RegistroH001",
-    "RegistroH990", "Registro1001", "Registro1990", "Registro9001", "Registro9900", "Registro9990",
-    "Registro9999", "Finaliza_SPED"};
+    "Inicia_SPED",  "Registro0000", "Registro0001", "Registro0005", "Registro0100", "Registro0150", "Registro0190",
+    "Registro0200", "Registro0400", "Registro0990", "RegistroC001", "RegistroC100", "RegistroC170", "RegistroC190",
+    "RegistroC990", "RegistroD001", "RegistroD990", "RegistroE001", "RegistroE100", "RegistroE110", "RegistroE990",
+    "RegistroG001", "RegistroG990", "RegistroH001", "RegistroH990", "Registro1001", "Registro1990", "Registro9001",
+    "Registro9900", "Registro9990", "Registro9999", "Finaliza_SPED"};
 
 class Sequence : public ::testing::Test {
  protected:
