@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "console.h"
+#include "console_fixture.h"
 #include "pages.h"
 #include "recording.h"
-#include "recording_dialogs.h"
 
 namespace {
 
@@ -21,19 +21,8 @@ using Place = std::pair<std::string, std::size_t>;  // caption, zero-based argum
 
 const std::vector<const app::Page*> kPages = {&pages::kBloco1, &pages::kBlocoK, &pages::kBlocoB};
 
-const app::Button& button(std::string_view name) {
-  const app::Button* b = pages::findButton(name);
-  if (!b) throw std::runtime_error("no button " + std::string(name));
-  return *b;
-}
-
-class Pages1KB : public ::testing::Test {
+class Pages1KB : public ConsoleFixture {
  protected:
-  void SetUp() override {
-    recording::reset();
-    dialogs.e1 = "C:\\Saida";
-    dialogs.e2 = "C:\\Entrada";
-  }
   // Presses the button, the library answering `result`, and returns the one call it made.
   recording::Call pressOnce(const app::Button& b, std::int32_t result = 0) {
     recording::reset();
@@ -44,8 +33,6 @@ class Pages1KB : public ::testing::Test {
     EXPECT_EQ(calls.size(), 1u) << b.caption;
     return calls.empty() ? recording::Call{} : calls.front();
   }
-  RecordingDialogs dialogs;
-  app::TForm1 form{dialogs, "C:\\Programas\\Console\\console.exe"};
 };
 
 // Every button of the three pages calls its one record function with well-formed texts and names

@@ -10,32 +10,20 @@
 #include <vector>
 
 #include "console.h"
+#include "console_fixture.h"
 #include "pages.h"
 #include "recording.h"
-#include "recording_dialogs.h"
 
 namespace {
 
 using Args = std::vector<std::optional<std::string>>;
 
-const app::Button& button(std::string_view name) {
-  const app::Button* b = pages::findButton(name);
-  if (!b) throw std::runtime_error("no button " + std::string(name));
-  return *b;
-}
-
 std::string failureText(std::string_view caption, std::string_view directory) {
   return "Erro na chamada do " + std::string(caption) + ", verifique o erro em " + std::string(directory);
 }
 
-class PagesDegh : public ::testing::Test {
+class PagesDegh : public ConsoleFixture {
  protected:
-  void SetUp() override {
-    recording::reset();
-    dialogs.e1 = "C:\\Saida";
-    dialogs.e2 = "C:\\Entrada";
-  }
-
   // Presses the button and returns the one call it must make.
   recording::Call pressOnce(std::string_view name) {
     const std::size_t before = recording::calls().size();
@@ -45,9 +33,6 @@ class PagesDegh : public ::testing::Test {
       throw std::runtime_error(std::string(name) + " made " + std::to_string(calls.size() - before) + " calls");
     return calls.back();
   }
-
-  RecordingDialogs dialogs;
-  app::TForm1 form{dialogs, "C:\\Programas\\Console\\console.exe"};
 };
 
 // The letters "CNPJ" and "UF" are texts of their own, never the sample constants; where a sample

@@ -11,9 +11,9 @@
 #include <utility>
 
 #include "console.h"
+#include "console_fixture.h"
 #include "function_table.h"
 #include "recording.h"
-#include "recording_dialogs.h"
 
 namespace {
 
@@ -45,12 +45,6 @@ std::vector<const app::Button*> recordButtons() {
   return out;
 }
 
-const app::Button& button(std::string_view name) {
-  const app::Button* b = pages::findButton(name);
-  if (!b) throw std::runtime_error("no button " + std::string(name));
-  return *b;
-}
-
 std::string where(const app::Button& b) {
   const app::Page* page = pages::pageOf(b);
   return std::string(page ? page->caption : "?") + " / " + std::string(b.component) + " \"" + std::string(b.caption) +
@@ -71,13 +65,8 @@ std::string expectedCaption(std::string_view function) {
   return "Registro " + code;
 }
 
-class Pages : public ::testing::Test {
+class Pages : public ConsoleFixture {
  protected:
-  void SetUp() override {
-    recording::reset();
-    dialogs.e1 = "C:\\Saida";
-    dialogs.e2 = "C:\\Entrada";
-  }
   Args press(std::string_view name) {
     recording::reset();
     form.click(button(name));
@@ -86,8 +75,6 @@ class Pages : public ::testing::Test {
       throw std::runtime_error(std::string(name) + " made " + std::to_string(calls.size()) + " calls");
     return calls[0].args;
   }
-  RecordingDialogs dialogs;
-  app::TForm1 form{dialogs, "C:\\Programas\\Console\\console.exe"};
 };
 
 TEST(PageRows, ComponentNamesAreUniqueNumberedButtons) {

@@ -7,10 +7,10 @@
 #include <stdexcept>
 
 #include "console.h"
+#include "console_fixture.h"
 #include "function_table.h"
 #include "pages.h"
 #include "recording.h"
-#include "recording_dialogs.h"
 
 namespace {
 
@@ -26,13 +26,8 @@ const app::Button& button(std::string_view caption) {
 
 bool isValidation(const app::Button& b) { return b.action.kind == app::Kind::Validation; }
 
-class ValidationPage : public ::testing::Test {
+class ValidationPage : public ConsoleFixture {
  protected:
-  void SetUp() override {
-    recording::reset();
-    dialogs.e1 = "C:\\Saida";
-    dialogs.e2 = "C:\\Entrada";
-  }
   // The one dialog that one press showed.
   Shown pressOnce(const app::Button& b) {
     dialogs.shown.clear();
@@ -40,8 +35,6 @@ class ValidationPage : public ::testing::Test {
     if (dialogs.shown.size() != 1) throw std::runtime_error("expected one dialog from " + std::string(b.caption));
     return dialogs.shown.front();
   }
-  RecordingDialogs dialogs;
-  app::TForm1 form{dialogs, "C:\\Programas\\Console\\console.exe"};
 };
 
 TEST_F(ValidationPage, EveryValidatorIsCalledByExactlyOneButtonAndTheVersionByOne) {
