@@ -2,8 +2,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
+#include <stdexcept>
 
 #include "guard.h"
+#include "pages.h"
 #include "window.h"
 
 namespace app {
@@ -66,7 +69,27 @@ std::vector<std::string_view> functionsCalled(const Button& b) {
   }
 }
 
-std::span<const MenuItem> popupMenu1() { return {}; }
+namespace {
+
+// The buttons the canned sequence presses, in layout order from the opening to the closing record.
+constexpr std::string_view kSequence[] = {
+    "Button21",  "Button1",   "Button2",   "Button15",  "Button8",   "Button17",  "Button9",   "Button12",
+    "Button23",  "Button24",  "Button26",  "Button94",  "Button56",  "Button80",  "Button5",   "Button133",
+    "Button134", "Button139", "Button140", "Button158", "Button209", "Button214", "Button159", "Button162",
+    "Button59",  "Button65",  "Button179", "Button180", "Button181", "Button182",
+};
+static_assert(std::size(kSequence) == 30);
+
+constexpr MenuItem kPopupMenu1[] = {
+    {"Sequencia0000000504500460046509901",
+     "Sequencia (21, 1, 2, 15, 4, 23, 185, 186, 187, 188, 24, 80, 5, 133, 134, 158, 159, 197, 162, 181, 163, 198, "
+     "184, 171, 189, 190, 191, 192, 193, 194, 195, 196, 172, 178, 179, 180, 181, 182)",
+     &TForm1::Sequencia0000000504500460046509901Click},
+};
+
+}  // namespace
+
+std::span<const MenuItem> popupMenu1() { return kPopupMenu1; }
 
 TForm1::TForm1(Dialogs& dialogs, std::string_view programPath)
     : dialogs_(dialogs), location_(locateProgram(programPath)) {}
@@ -155,6 +178,17 @@ void TForm1::Label30Click() {
   dispatch([this] {
     dialogs_.shellOpen("mailto:" + std::string(window::kMakerEmail) +
                        "?Subject=Sobre a Escrivania.dll&Body=E-mail enviado a partir do Demo da Escrivania.dll");
+  });
+}
+
+void TForm1::Sequencia0000000504500460046509901Click() {
+  // Each step is a click with nothing in between; a failure raised by the library ends the run.
+  dispatch([this] {
+    for (std::string_view component : kSequence) {
+      const Button* button = pages::findButton(component);
+      if (!button) throw std::logic_error("Botão " + std::string(component) + " não encontrado");
+      pressed(*button);
+    }
   });
 }
 

@@ -50,6 +50,8 @@ class TForm1 {
   void Button7Click();
   void Label29Click();
   void Label30Click();
+  // PopupMenu1's item: presses the thirty buttons that write a minimal complete file.
+  void Sequencia0000000504500460046509901Click();
 
   // Turns a record result into a message naming the sender by its caption.
   void Trata_SPED_Int(const Button& sender, std::int32_t result);

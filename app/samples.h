@@ -14,7 +14,8 @@ inline constexpr esc::Text CPF_Exemplo = "28461739078"_t;
 inline constexpr esc::Text CFOP_Exemplo = "5.301"_t;
 inline constexpr esc::Text Municipio_Exemplo = "2927408"_t;
 
-// The one e-mail address that the records 0005 and 0100 carry.
-inline constexpr esc::Text kSampleEmail = "contato@escrivania.example.org"_t;
+// Our contact address: shown on the page "Como Comprar?" and carried by the records 0005 and 0100.
+#define ESC_MAKER_EMAIL "fale@escrivania.test"
+inline constexpr esc::Text kSampleEmail = ESC_MAKER_EMAIL ""_t;
 
 }  // namespace app

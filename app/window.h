@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "buttons.h"
+#include "samples.h"
 
 namespace app::window {
 
@@ -14,9 +15,9 @@ inline constexpr std::string_view kAuthorCredit = "Projeto Escrivania Livre";
 inline constexpr std::string_view kCaptionStart = "Utilizando a Escrivania.dll :: por ";
 inline constexpr std::string_view kVersion = "v3.00";
 inline constexpr std::string_view kSpedPortal = "sped.rfb.gov.br";
-inline constexpr std::string_view kMakerSite = "www.escrivania.example.org";
-inline constexpr std::string_view kMakerWeb = "https://www.escrivania.example.org";
-inline constexpr std::string_view kMakerEmail = "contato@escrivania.example.org";
+inline constexpr std::string_view kMakerSite = "escrivania.test";
+inline constexpr std::string_view kMakerWeb = "https://escrivania.test";
+inline constexpr std::string_view kMakerEmail = ESC_MAKER_EMAIL;
 inline constexpr std::string_view kMakerName = "Projeto Escrivania Livre";
 inline constexpr std::string_view kMakerStreet = "Rua das Escrituras, 236 - Sala 5";
 inline constexpr std::string_view kMakerCity = "Salvador - BA - Brasil";

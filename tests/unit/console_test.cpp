@@ -3,30 +3,15 @@
 
 #include <gtest/gtest.h>
 
+#include "console_fixture.h"
 #include "pages.h"
 #include "recording.h"
-#include "recording_dialogs.h"
 
 namespace {
 
 using recording::Call;
 
-const app::Button& button(std::string_view name) {
-  const app::Button* b = pages::findButton(name);
-  if (!b) throw std::runtime_error("no button " + std::string(name));
-  return *b;
-}
-
-class Console : public ::testing::Test {
- protected:
-  void SetUp() override {
-    recording::reset();
-    dialogs.e1 = "C:\\Saida";
-    dialogs.e2 = "C:\\Entrada";
-  }
-  RecordingDialogs dialogs;
-  app::TForm1 form{dialogs, "C:\\Programas\\Console\\console.exe"};
-};
+using Console = ConsoleFixture;
 
 TEST_F(Console, ResultHandlerMapsEachResultToItsMessage) {
   struct Case {
