@@ -31,6 +31,15 @@ struct Field {
   Presence undirected;       // when the record has no known direction
   std::uint8_t fromVersion;  // first COD_VER whose form has this field
   std::uint8_t flags;
+  std::uint8_t valueCheck;  // in kValueChecks; 0 for a field whose value has no list nor rule
+};
+
+// The validator that judges a coded field's value (vCNPJ, vCOD_CFOP, vIND_OPER...).
+struct ValueCheck {
+  const char* validator;
+  const char* alternative;  // for a field holding a CNPJ (14 characters) or a CPF (11): the CPF's
+  const char* second;       // the field of the same record whose value is the second argument
+  const char* also;         // a value accepted besides the validator's ("9999999": abroad)
 };
 
 // One form of a record: its fields after REG, and the layout versions in which it is valid. A
@@ -63,6 +72,8 @@ struct RecordFunction {
   std::uint16_t record;
   std::uint16_t shape;
   std::uint8_t argc;
+  std::int8_t checkedField;  // a field judged by another validator in this function, or -1
+  std::uint8_t check;        // that validator, in kValueChecks
 };
 
 inline constexpr std::string_view kBlockOrder = "0BCDEGHK19";

@@ -138,6 +138,37 @@ class ErrorFile {
   std::ofstream stream_;
 };
 
+// The validators' verdicts already given in this file: files repeat the same codes over and over.
+// Two values of one validator may share a slot, the later replacing the earlier.
+class VerdictCache {
+ public:
+  bool judge(std::uint8_t check, const char* validator, std::string_view value, std::string_view second) {
+    if (!second.empty() || value.size() > kLongest) return validateValues(validator, value, second) != 0;
+    std::uint32_t h = 2166136261u ^ check;
+    for (const char c : value) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    Entry& e = entries_[h % kEntries];
+    if (e.check == check && e.length == value.size() && std::memcmp(e.value, value.data(), value.size()) == 0)
+      return e.valid;
+    const bool valid = validateValues(validator, value, second) != 0;
+    e.check = check;
+    e.length = static_cast<std::uint8_t>(value.size());
+    e.valid = valid;
+    std::memcpy(e.value, value.data(), value.size());
+    return valid;
+  }
+  void clear() { entries_.fill(Entry{}); }
+
+ private:
+  static constexpr std::size_t kLongest = 20, kEntries = 4096;
+  struct Entry {
+    std::uint8_t check = 0;
+    std::uint8_t length = 0;
+    bool valid = false;
+    char value[kLongest + 1]{};
+  };
+  std::array<Entry, kEntries> entries_{};
+};
+
 struct Level {
   std::int16_t record = -1;
   Direction direction = Direction::Unknown;
@@ -195,6 +226,12 @@ class Writer {
                     Direction direction, char* out, std::size_t limit);
   bool appendFields(const RecordFunction& fn, const Record& rec, std::initializer_list<esc::Text> args,
                     Direction direction, const Where& where, bool placed);
+  // Judges the coded fields of a well-formed line by their validators.
+  bool checkValues(const RecordFunction& fn, std::initializer_list<esc::Text> args, const Where& where);
+  // The normalised value of field i of the line.
+  std::string_view fieldValue(std::size_t i) const {
+    return line().substr(fieldStart_[i], fieldStart_[i + 1] - fieldStart_[i] - 1);
+  }
   void appendText(std::string_view text) {
     std::memcpy(line_ + lineLength_, text.data(), text.size());
     lineLength_ += text.size();
@@ -230,6 +267,8 @@ class Writer {
   std::array<std::size_t, kMaxFields + 1> fieldStart_{};  // where each field of the line begins
   std::array<std::uint32_t, kMaxFields> fieldProblems_{};
   std::uint32_t anyProblem_ = 0;
+  std::size_t fieldCount_ = 0;  // fields of the line
+  VerdictCache verdicts_;
   ErrorFile errors_;
   bool logged_ = false;
 };
@@ -338,6 +377,7 @@ std::int32_t Writer::startLocked(esc::Text outputDir, esc::Text inputDir) {
   if (!carried.empty() && sameDirectory(previousDirectory, out))
     addError(carried + cp(" O novo arquivo substitui esse arquivo temporário."));
   buffered_ = 0;
+  verdicts_.clear();  // the tables may have changed
   file_.open = true;
   file_.temporary = temporary;
   file_.final = fs::path(out) / kFinalFileName;
@@ -551,6 +591,7 @@ bool Writer::formatFields(const Record& rec, const Shape& own, std::size_t count
     out[at++] = '|';
   }
   fieldStart_[count] = at;
+  fieldCount_ = count;
   out[at++] = '\r';
   out[at++] = '\n';
   lineLength_ = at;
@@ -607,6 +648,31 @@ bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::init
     addError(prefix(where) + ", campo " + twoDigits(i + 2) + " " + f.name + ", valor " + showValue(raw) + ": " +
              cp("este campo não existe no leiaute " + threeDigits(file_.version) + "; o valor não foi gravado."));
     ok = false;
+  }
+  return ok;
+}
+
+bool Writer::checkValues(const RecordFunction& fn, std::initializer_list<esc::Text> args, const Where& where) {
+  const Shape& own = kShapes[fn.shape];
+  bool ok = true;
+  for (std::size_t i = 0; i < fieldCount_; ++i) {
+    const Field& f = kFields[own.firstField + i];
+    const std::uint8_t c = static_cast<int>(i) == fn.checkedField ? fn.check : f.valueCheck;
+    if (c == 0 || fieldProblems_[i]) continue;  // a value of the wrong form is told about already
+    const std::string_view value = fieldValue(i);
+    const ValueCheck& check = kValueChecks[c];
+    if (value.empty() || (check.also && value == check.also)) continue;
+    const char* validator = check.alternative && value.size() == 11 ? check.alternative : check.validator;
+    std::string_view second;
+    if (check.second)
+      for (std::size_t j = 0; j < fieldCount_; ++j)
+        if (std::string_view(kFields[own.firstField + j].name) == check.second) second = fieldValue(j);
+    if (verdicts_.judge(c, validator, value, second)) continue;
+    ok = false;
+    const std::string_view raw = i < args.size() ? esc::bytes(args.begin()[i]) : std::string_view();
+    addError(prefix(where) + ", campo " + twoDigits(i + 2) + " " + f.name + ", valor " + showValue(raw) + ": " +
+             cp("valor recusado pela validação " + std::string(validator)) +
+             (check.second ? " (" + std::string(check.second) + " " + showValue(second) + ")" : std::string()) + ".");
   }
   return ok;
 }
@@ -719,6 +785,7 @@ std::int32_t Writer::recordLocked(std::size_t function, std::initializer_list<es
   if (!placed) addError(prefix(where) + ": " + cp(structural));
 
   bool ok = true;
+  bool fields = false;
   std::size_t lineCount = 1;
   Direction direction = Direction::Unknown;
   switch (rec.kind) {
@@ -732,22 +799,27 @@ std::int32_t Writer::recordLocked(std::size_t function, std::initializer_list<es
     case RecordKind::Plain:
       direction = directionOf(rec, args, placed);
       ok = appendFields(fn, rec, args, direction, where, placed);
+      fields = true;
       break;
   }
 
   if (!placed) {
+    if (fields) checkValues(fn, args, where);
     std::string_view shown = line();
     if (shown.ends_with("\r\n")) shown.remove_suffix(2);
     addError(prefix(where) + ": linha recebida " + showValue(shown, kShownLine));
     return -1;
   }
   if (rec.kind == RecordKind::FileOpening) {
+    // COD_VER decides the forms, and the period the values that the validators accept.
     ok = takeVersion(args, where) && ok;
     constexpr std::size_t kDtIni = 2, kDtFin = 3;  // field positions 04 and 05 of 0000
-    if (!fieldProblems_[kDtIni] && !fieldProblems_[kDtFin] && fieldStart_[kDtIni + 1] - fieldStart_[kDtIni] == 9 &&
-        fieldStart_[kDtFin + 1] - fieldStart_[kDtFin] == 9)
-      setFilePeriod(line().substr(fieldStart_[kDtIni], 8), line().substr(fieldStart_[kDtFin], 8));
+    if (!fieldProblems_[kDtIni] && !fieldProblems_[kDtFin] && fieldValue(kDtIni).size() == 8 &&
+        fieldValue(kDtFin).size() == 8)
+      setFilePeriod(fieldValue(kDtIni), fieldValue(kDtFin));
+    verdicts_.clear();
   }
+  if (fields) ok = checkValues(fn, args, where) && ok;
   commit(fn.record, direction, lineCount);
   return ok && !file_.ioFailed ? 0 : -1;
 }

@@ -2,7 +2,8 @@
 """Turns the EFD ICMS/IPI layout CSVs of this folder into the library's compiled-in tables.
 
 Inputs: the records and fields of layout 019, the corrections to that extraction, the history of
-fields added over the years (plus the older form of C177) and library/functions.def. Output: one
+fields added over the years (plus the older form of C177), the validator of each coded field and
+library/functions.def. Output: one
 C++ header of constexpr tables, included by escrivania/layout.h. Any inconsistency stops the build.
 """
 
@@ -93,9 +94,14 @@ def main():
     p.add_argument("--fields", required=True)
     p.add_argument("--corrections", required=True)
     p.add_argument("--history", required=True)
+    p.add_argument("--validators", required=True)
     p.add_argument("--functions", required=True)
     p.add_argument("--output", required=True)
     a = p.parse_args()
+
+    with open(a.functions, encoding="utf-8") as f:
+        definitions = f.read()
+    validator_names = set(re.findall(r"^ESC_VALIDATOR\((\w+),", definitions, re.M))
 
     registers = read_csv(a.registers)
     fields = read_csv(a.fields)
@@ -203,6 +209,48 @@ def main():
             "indOper": ind_oper, "kind": kind,
         })
 
+    # The validator of each coded field: the record's own row, else the row for any record ("*").
+    checks = [None]  # index 0: no check
+    check_index = {}
+    by_field, overrides = {}, {}
+    for v in read_csv(a.validators):
+        names = v["validator"].split("/")
+        if not all(n in validator_names for n in names) or len(names) > 2:
+            fail(f"unknown validator {v['validator']}")
+        if v["register"] != "*" and v["register"] not in index:
+            fail(f"validator row for unknown record {v['register']}")
+        key = (v["validator"], v["second"], v["also"])
+        if key not in check_index:
+            check_index[key] = len(checks)
+            checks.append(key)
+        target = overrides if v["function"] else by_field
+        slot = (v["function"] or v["register"], v["field"])
+        if slot in target:
+            fail(f"two validators for {slot}")
+        target[slot] = (check_index[key], v)
+    used = set()
+
+    def check_of(reg, field_name):
+        for slot in ((reg, field_name), ("*", field_name)):
+            if slot in by_field:
+                used.add(slot)
+                return by_field[slot]
+        return (0, None)
+
+    for r in out_records:
+        for s_i in range(r["firstShape"], r["firstShape"] + r["shapes"]):
+            shape = out_shapes[s_i]
+            names = [f["name"] for f in out_fields[shape["first"]:shape["first"] + shape["count"]]]
+            for k in range(shape["count"]):
+                f = out_fields[shape["first"] + k]
+                check, row = check_of(r["code"], f["name"])
+                f["check"] = check
+                if row and row["second"] and row["second"] not in names:
+                    fail(f"{r['code']} {f['name']}: no field {row['second']} for the validator")
+    unused = set(by_field) - used
+    if unused:
+        fail(f"validator rows that match no field: {sorted(unused)}")
+
     functions = []
     with open(a.functions, encoding="utf-8") as f:
         for m in re.finditer(r"^ESC_RECORD\((\w+),\s*(\d+)\)", f.read(), re.M):
@@ -220,10 +268,25 @@ def main():
                 fail(f"{name}: {argc} arguments fit no form of {code}")
             if rec["kind"] not in ("Plain", "BlockOpening", "FileOpening") and argc:
                 fail(f"{name}: a closing record takes no argument")
-            functions.append((name, index[code], shape, argc))
+            override_field, override_check = -1, 0
+            for (fn_name, field_name), (check, _) in overrides.items():
+                if fn_name != name:
+                    continue
+                shape_fields = out_fields[out_shapes[shape]["first"]:out_shapes[shape]["first"] + out_shapes[shape]["count"]]
+                positions = [k for k, f in enumerate(shape_fields) if f["name"] == field_name]
+                if not positions:
+                    fail(f"{name}: no field {field_name} for its validator")
+                override_field, override_check = positions[0], check
+            functions.append((name, index[code], shape, argc, override_field, override_check))
+    for fn_name, _ in overrides:
+        if not any(f[0] == fn_name for f in functions):
+            fail(f"validator row for unknown function {fn_name}")
 
     def pres(p):
         return f"Presence::{p}"
+
+    def cstr(text):
+        return f'"{text}"' if text else "nullptr"
 
     with open(a.output, "w", encoding="utf-8", newline="\n") as out:
         w = out.write
@@ -233,11 +296,19 @@ def main():
         w(f"inline constexpr std::uint8_t kMaxVersion = {MAX_VERSION};\n")
         w(f"inline constexpr std::uint8_t kDefaultVersion = {DEFAULT_VERSION};\n")
         w(f"inline constexpr std::size_t kMaxLimitedChildren = {max(limited_slots.values())};\n\n")
+        w("// The validators of coded fields: name, the other name for CNPJ-or-CPF fields, the field\n"
+          "// whose value is the second argument, and a value accepted besides.\n")
+        w("inline constexpr ValueCheck kValueChecks[] = {\n  {nullptr, nullptr, nullptr, nullptr},\n")
+        for validator, second, also in checks[1:]:
+            names = validator.split("/")
+            alt = f'"{names[1]}"' if len(names) > 1 else "nullptr"
+            w(f'  {{"{names[0]}", {alt}, {cstr(second)}, {cstr(also)}}},\n')
+        w("};\n\n")
         w("inline constexpr Field kFields[] = {\n")
         for f in out_fields:
             w(f'  {{"{f["name"]}", \'{f["type"]}\', {f["size"]}, {"true" if f["exact"] else "false"}, '
               f'{f["decimals"]}, {pres(f["entry"])}, {pres(f["exit"])}, {pres(f["unknown"])}, '
-              f'{f["from"]}, {f["flags"]}}},\n')
+              f'{f["from"]}, {f["flags"]}, {f.get("check", 0)}}},\n')
         w("};\n\ninline constexpr Shape kShapes[] = {\n")
         for s in out_shapes:
             w(f'  {{{s["first"]}, {s["count"]}, {s["from"]}, {s["to"]}}},\n')
@@ -246,8 +317,8 @@ def main():
             w(f'  {{"{r["code"]}", {r["block"]}, {r["level"]}, {r["parent"]}, {r["max"]}, {r["slot"]}, '
               f'{r["firstShape"]}, {r["shapes"]}, {r["indOper"]}, RecordKind::{r["kind"]}}},\n')
         w("};\n\n// In the order of functions.def.\ninline constexpr RecordFunction kRecordFunctions[] = {\n")
-        for name, rec, shape, argc in functions:
-            w(f'  {{"{name}", {rec}, {shape}, {argc}}},\n')
+        for name, rec, shape, argc, override_field, override_check in functions:
+            w(f'  {{"{name}", {rec}, {shape}, {argc}, {override_field}, {override_check}}},\n')
         w("};\n// clang-format on\n")
 
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <deque>
 
 #include "calls.h"
@@ -59,12 +60,23 @@ class LibraryTest : public ::testing::Test {
   void expectWritten(std::initializer_list<std::string_view> functions) {
     for (std::string_view f : functions) EXPECT_EQ(call(f), 0) << f << "\n" << errors();
   }
-  // Opens a file in layout `version` (COD_VER) and block 0.
-  void openFile(std::string version = "019") {
+  // Record 0000 of layout `version` (COD_VER), for the first month that the version is in force.
+  static Args header(const std::string& version) {
+    Args h = valid("Registro0000");
+    h[0] = version;
+    const int v = std::atoi(version.c_str());
+    if (v >= 2 && v <= 20 && v != 19) {
+      const int year = v <= 4 ? 2007 + v : v <= 6 ? 2012 : 2006 + v;
+      const std::string month = v == 6 ? "07" : "01";
+      h[2] = "01" + month + std::to_string(year);
+      h[3] = "28" + month + std::to_string(year);
+    }
+    return h;
+  }
+  // Opens a file in layout `version` and block 0.
+  void openFile(const std::string& version = "019") {
     ASSERT_EQ(start(), 0);
-    Args header = valid("Registro0000");
-    header[0] = std::move(version);
-    ASSERT_EQ(call("Registro0000", header), 0) << errors();
+    ASSERT_EQ(call("Registro0000", header(version)), 0) << errors();
     ASSERT_EQ(call("Registro0001"), 0) << errors();
   }
 

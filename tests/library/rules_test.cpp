@@ -161,6 +161,18 @@ INSTANTIATE_TEST_SUITE_P(
                   "", "campo obrigatório não preenchido"},
         FieldCase{"import document under an exit", Context::ExitDocument, "RegistroC120", 2, "COD_DOC_IMP", "", 0, "",
                   nullptr},
+        // Coded fields, judged by the library's validators.
+        FieldCase{"CNPJ check digits", Context::Block0, "Registro0150", 5, "CNPJ", "11444777000162", -1,
+                  "11444777000162", "valor recusado pela validação vCNPJ."},
+        FieldCase{"CFOP title", Context::ExitDocument, "RegistroC170", 11, "CFOP", "5100", -1, "5100",
+                  "valor recusado pela validação vCOD_CFOP."},
+        FieldCase{"municipality abroad", Context::Block0, "Registro0150", 8, "COD_MUN", "9999999", 0, "9999999",
+                  nullptr},
+        FieldCase{"state registration of the record's state", Context::Block0, "Registro0015", 3, "IE_ST",
+                  "12345678", -1, "12345678", "valor recusado pela validação vInscEst (UF_ST \"BA\")."},
+        FieldCase{"payment 2 in C100", Context::BlockC, "RegistroC100", 13, "IND_PGTO", "2", 0, "2", nullptr},
+        FieldCase{"payment 2 in C100 before April 2012", Context::BlockC, "RegistroC100_ANTES_ABR2012", 13,
+                  "IND_PGTO", "2", -1, "2", "valor recusado pela validação vIND_PGTO_ANT."},
         // Characters that would break the line are left out of it.
         FieldCase{"field separator", Context::Block0, "Registro0150", 10, "END", "Rua|B", -1, "RuaB",
                   "contém o separador de campos \"|\""},

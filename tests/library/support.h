@@ -112,9 +112,10 @@ inline const std::map<std::string, Args, std::less<>>& validRecords() {
     const std::string nfeKey = "29250111222333000181550010000001231000001234";
     const std::string nfcomKey = "29250111222333000181620010000000011000000011";
     m["Registro0000"] = {
-        "019", "0", "01012025", "31012025", "Empresa Exemplo Ltda", "11222333000181", "", "BA", "12345678", "2927408",
+        "019", "0", "01012025", "31012025", "Empresa Exemplo Ltda", "11222333000181", "", "BA", "12345663", "2927408",
         "",    "",  "A",        "1"};
     m["Registro0001"] = {"0"};
+    m["Registro0015"] = {"BA", "12345663"};
     m["Registro0005"] = {"Exemplo",    "40170110", "Rua das Flores",        "10", "", "Centro",
                          "7132105555", "",         "contato@exemplo.com.br"};
     m["Registro0100"] = {"Contador Exemplo", "28461739078",    "BA012345", "",

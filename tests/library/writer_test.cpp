@@ -31,7 +31,7 @@ TEST_F(WriterTest, CorrectSequenceWritesTheGoldenFile) {
   EXPECT_EQ(Finaliza_SPED(), 0);
 
   const std::string golden =
-      "|0000|019|0|01012025|31012025|Empresa Exemplo Ltda|11222333000181||BA|12345678|2927408|||A|1|\r\n"
+      "|0000|019|0|01012025|31012025|Empresa Exemplo Ltda|11222333000181||BA|12345663|2927408|||A|1|\r\n"
       "|0001|0|\r\n"
       "|0005|Exemplo|40170110|Rua das Flores|10||Centro|7132105555||contato@exemplo.com.br|\r\n"
       "|0100|Contador Exemplo|28461739078|BA012345||40170110|Rua das Flores|10||Centro|7132105555||"
@@ -317,9 +317,7 @@ class VersionForms : public LibraryTest, public ::testing::WithParamInterface<Fo
 TEST_P(VersionForms, WriteTheFormOfTheFilesLayout) {
   const FormCase& c = GetParam();
   ASSERT_EQ(start(), 0);
-  Args header = valid("Registro0000");
-  header[0] = c.version;
-  call("Registro0000", header);
+  call("Registro0000", header(c.version));
   ASSERT_EQ(call("Registro0001"), 0);
   for (const std::string& f : c.before) ASSERT_EQ(call(f), 0) << f << "\n" << errors();
   Args args = valid(c.function);
