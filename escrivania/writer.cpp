@@ -96,10 +96,16 @@ std::string_view trimmed(std::string_view v) {
   return v;
 }
 
+// A folder named by the caller in Windows-1252, as the file system knows it.
+fs::path pathOf(std::string_view cp1252) {
+  const std::string utf8 = esc::toUtf8(cp1252);
+  return fs::path(std::u8string(utf8.begin(), utf8.end()));
+}
+
 bool sameDirectory(const std::string& a, const std::string& b) {
   if (a.empty() || b.empty()) return false;
   std::error_code ec;
-  const bool same = fs::equivalent(fs::path(a), fs::path(b), ec);
+  const bool same = fs::equivalent(pathOf(a), pathOf(b), ec);
   return ec ? a == b : same;
 }
 
@@ -115,7 +121,7 @@ class ErrorFile {
     if (directory_.empty()) return;
     if (!stream_.is_open()) {
       stream_.clear();
-      stream_.open(fs::path(directory_) / kErrorFileName, std::ios::binary | std::ios::app);
+      stream_.open(pathOf(directory_) / kErrorFileName, std::ios::binary | std::ios::app);
     }
     stream_.write(entry.data(), static_cast<std::streamsize>(entry.size()));
     stream_.write("\r\n", 2);
@@ -130,7 +136,7 @@ class ErrorFile {
   void remove() {
     close();
     std::error_code ec;
-    if (!directory_.empty()) fs::remove(fs::path(directory_) / kErrorFileName, ec);
+    if (!directory_.empty()) fs::remove(pathOf(directory_) / kErrorFileName, ec);
   }
 
  private:
@@ -353,7 +359,7 @@ std::int32_t Writer::startLocked(esc::Text outputDir, esc::Text inputDir) {
   const std::string out(esc::bytes(outputDir));
   const std::string in(esc::bytes(inputDir));
   std::error_code ec;
-  if (out.empty() || !fs::is_directory(fs::path(out), ec)) {
+  if (out.empty() || !fs::is_directory(pathOf(out), ec)) {
     errors_.bind({});  // no folder to tell the reason in
     return -1;
   }
@@ -364,10 +370,10 @@ std::int32_t Writer::startLocked(esc::Text outputDir, esc::Text inputDir) {
     addError("Inicia_SPED: " + cp(reason));
     return -1;
   }
-  const fs::path temporary = fs::path(out) / kTemporaryFileName;
+  const fs::path temporary = pathOf(out) / kTemporaryFileName;
   data_.open(temporary, std::ios::binary | std::ios::trunc);
   if (!data_) {
-    addError(cp("Inicia_SPED: não foi possível criar o arquivo ") + temporary.string() +
+    addError(cp("Inicia_SPED: não foi possível criar o arquivo ") + std::string(kTemporaryFileName) + " em " + out +
              cp(" (sem permissão de gravação?)."));
     data_ = std::ofstream();
     return -1;
@@ -380,7 +386,7 @@ std::int32_t Writer::startLocked(esc::Text outputDir, esc::Text inputDir) {
   verdicts_.clear();  // the tables may have changed
   file_.open = true;
   file_.temporary = temporary;
-  file_.final = fs::path(out) / kFinalFileName;
+  file_.final = pathOf(out) / kFinalFileName;
   return 0;
 }
 
@@ -441,7 +447,7 @@ void Writer::flushBuffer() {
   }
   if (file_.open && !data_ && !file_.ioFailed) {
     file_.ioFailed = true;
-    addError(cp("Erro de gravação no arquivo ") + file_.temporary.string() +
+    addError(cp("Erro de gravação no arquivo ") + std::string(kTemporaryFileName) +
              cp(": o disco está cheio ou o arquivo deixou de estar acessível."));
   }
 }

@@ -276,6 +276,22 @@ TEST_F(WriterTest, StartFailsWithoutUsableFolders) {
   EXPECT_TRUE(contains(errorLines(), "Registro 0000: nenhum arquivo aberto; chame Inicia_SPED antes."));
 }
 
+// The folders arrive as Windows-1252 bytes, as the console passes the text of its boxes.
+TEST_F(WriterTest, FoldersAreNamedInWindows1252) {
+  const fs::path out = dir_.path() / u8"saída ç", in = dir_.path() / u8"referências";
+  fs::create_directories(out);
+  fs::create_directories(in);
+  copyReferenceFiles(in);
+  const std::u8string outName = out.u8string(), inName = in.u8string();
+  ASSERT_EQ(Inicia_SPED(text(esc::toCp1252(std::string(outName.begin(), outName.end()))),
+                        text(esc::toCp1252(std::string(inName.begin(), inName.end())))),
+            0);
+  expectWritten(
+      {"Registro0000", "Registro0001", "Registro0990", "Registro9001", "Registro9900", "Registro9990", "Registro9999"});
+  EXPECT_EQ(Finaliza_SPED(), 0);
+  EXPECT_TRUE(fs::exists(out / kFinalName));
+}
+
 TEST_F(WriterTest, NothingOfOneFileLeaksIntoTheNext) {
   // First file: layout 018, left with block C open.
   openFile("018");
