@@ -4,6 +4,11 @@
 #include <cctype>
 #include <map>
 
+#if !defined(_WIN32)
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include "library_fixture.h"
 
 namespace libtest {
@@ -231,6 +236,27 @@ TEST_F(WriterTest, FinishedFileReplacesAnEarlierOneOnlyWhenComplete) {
   EXPECT_TRUE(finished().starts_with("|0000|019|"));
   EXPECT_FALSE(fs::exists(file(kTemporaryName)));
 }
+
+#if !defined(_WIN32)
+// A program that ends without Finaliza_SPED leaves the file under its temporary name, with what it
+// had written, and the error file says why.
+TEST_F(WriterTest, ProgramEndingWithAFileOpenLeavesItIncomplete) {
+  const pid_t child = fork();
+  ASSERT_NE(child, -1);
+  if (child == 0) {
+    const bool written = start() == 0 && call("Registro0000") == 0 && call("Registro0001") == 0;
+    std::exit(written ? 0 : 1);  // runs the library's own end, as a program's end does
+  }
+  int status = 0;
+  ASSERT_EQ(waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_EQ(splitLines(partial()).size(), 2u);
+  EXPECT_FALSE(fs::exists(file(kFinalName)));
+  EXPECT_TRUE(contains(errorLines(),
+                       "O programa terminou sem Finaliza_SPED: o arquivo ficou com o nome temporário "
+                       "EFD_ICMS_IPI.txt.parcial."));
+}
+#endif
 
 TEST_F(WriterTest, StartingAgainClosesTheOpenFileAsIncompleteAndSaysSo) {
   openFile();
