@@ -1,8 +1,8 @@
+#include <QFont>
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <QLinearGradient>
-#include <QFont>
+#include <QPainter>
 int main(int argc, char** argv) {
   QGuiApplication app(argc, argv);
   {  // emblem bearing the word SPED, 128x91
@@ -64,8 +64,8 @@ int main(int argc, char** argv) {
       QColor fill = half ? QColor(192, 192, 192) : QColor(255, 255, 0);
       p.setPen(edge);
       p.setBrush(fill);
-      p.drawRect(x + 1, 4, 10, 9);       // back of the folder
-      p.drawRect(x + 1, 3, 4, 1);        // tab
+      p.drawRect(x + 1, 4, 10, 9);  // back of the folder
+      p.drawRect(x + 1, 3, 4, 1);   // tab
       QPolygon front({QPoint(x + 3, 7), QPoint(x + 15, 7), QPoint(x + 12, 13), QPoint(x + 1, 13)});
       p.drawPolygon(front);
     }

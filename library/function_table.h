@@ -1,8 +1,8 @@
 // Names, kinds and argument counts of the library's exported functions, from functions.def.
 #pragma once
 
-#include <array>
 #include <cstddef>
+#include <iterator>
 #include <string_view>
 
 namespace esc {
@@ -15,10 +15,10 @@ struct FunctionInfo {
   int argumentCount;
 };
 
-inline constexpr std::array kFunctions = {
-#define ESC_RECORD(name, argc) FunctionInfo{#name, FunctionKind::Record, argc},
-#define ESC_VALIDATOR(name, argc) FunctionInfo{#name, FunctionKind::Validator, argc},
-#define ESC_CONTROL(name, argc) FunctionInfo{#name, FunctionKind::Control, argc},
+inline constexpr FunctionInfo kFunctions[] = {
+#define ESC_RECORD(name, argc) {#name, FunctionKind::Record, argc},
+#define ESC_VALIDATOR(name, argc) {#name, FunctionKind::Validator, argc},
+#define ESC_CONTROL(name, argc) {#name, FunctionKind::Control, argc},
 #include "functions.def"
 };
 
@@ -28,7 +28,7 @@ constexpr std::size_t countOf(FunctionKind kind) {
   return n;
 }
 
-static_assert(kFunctions.size() == 360, "the library exports 360 functions");
+static_assert(std::size(kFunctions) == 360, "the library exports 360 functions");
 static_assert(countOf(FunctionKind::Record) == 276, "one record function per record form");
 static_assert(countOf(FunctionKind::Validator) == 81, "81 field validators");
 static_assert(countOf(FunctionKind::Control) == 3, "Inicia_SPED, Finaliza_SPED, Info_Versao");

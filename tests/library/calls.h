@@ -33,7 +33,7 @@ inline constexpr Callable kCallables[] = {
 #include "functions.def"
 #undef ESC_CALLABLE
 };
-static_assert(std::size(kCallables) == esc::kFunctions.size());
+static_assert(std::size(kCallables) == std::size(esc::kFunctions));
 
 constexpr const Callable* findCallable(std::string_view name) {
   for (const Callable& c : kCallables)
