@@ -388,21 +388,26 @@ HWND MainWindow::makeLabel(HWND parent, const win::Label& l, int dx, int dy, HBR
   const std::wstring text = lines(l.text);
   HFONT f = font(l.fontPixels ? l.fontPixels : defaultPixels, l.bold, false,
                  l.family.empty() ? std::wstring(L"MS Sans Serif") : wide(l.family));
-  int width = l.rect.width, height = l.rect.height;
+  // A label does not wrap its lines: one sized to its text takes the text's extent, and one of
+  // fixed size grows to it where the face installed is wider (about its centre when centred).
+  HDC dc = GetDC(parent);
+  HGDIOBJ old = SelectObject(dc, f);
+  RECT extent{0, 0, 0, 0};
+  DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
+  SelectObject(dc, old);
+  ReleaseDC(parent, dc);
+  int left = l.rect.left + dx, width = l.rect.width, height = l.rect.height;
   if (!width || !height) {
-    // Sized to its text, as an auto-sized label.
-    HDC dc = GetDC(parent);
-    HGDIOBJ old = SelectObject(dc, f);
-    RECT extent{0, 0, 0, 0};
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(dc, old);
-    ReleaseDC(parent, dc);
     width = extent.right;
     height = extent.bottom;
+  } else if (extent.right > width) {
+    if (l.centred) left -= (extent.right - width) / 2;
+    width = extent.right;
   }
+  height = std::max<int>(height, extent.bottom);
   DWORD style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | (l.centred ? SS_CENTER : SS_LEFT);
   if (l.link != win::Link::None) style |= SS_NOTIFY;
-  HWND hwnd = CreateWindowExW(0, WC_STATICW, text.c_str(), style, l.rect.left + dx, l.rect.top + dy, width, height,
+  HWND hwnd = CreateWindowExW(0, WC_STATICW, text.c_str(), style, left, l.rect.top + dy, width, height,
                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
   labels_[hwnd] = LabelStyle{colourOf(l.colour), background, l.link != win::Link::None};
@@ -422,7 +427,7 @@ MainWindow::PageControl MainWindow::makePageControl(HWND parent, const app::Rect
     TCITEMW item{};
     item.mask = TCIF_TEXT;
     item.pszText = caption.data();
-    TabCtrl_InsertItem(control.tabs, static_cast<int>(i), &item);
+    SendMessageW(control.tabs, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
     HWND page = makePanel(control.tabs, {kPageSide, kPageTop, r.width - 2 * kPageSide, r.height - kPageTop - kPageSide},
                           face_, false);
     ShowWindow(page, SW_HIDE);
