@@ -3,7 +3,7 @@
 
 # What ships runs on a bare Windows: the C++ runtime, libgcc and winpthread are linked in.
 function(esc_static_runtime target)
-  target_link_options(${target} PRIVATE -static)
+  target_link_options(${target} PRIVATE -static $<$<CONFIG:Release>:-s>)
 endfunction()
 
 # Escrivania.def: every function of functions.def with its __stdcall decoration (4 bytes per text

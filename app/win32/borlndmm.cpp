@@ -1,8 +1,8 @@
 // Our borlndmm.dll: blocks come from the process heap, which every module of the process shares.
 #define ESC_BUILDING_MEMORY_MANAGER
-#include "memory_manager.h"
-
 #include <windows.h>
+
+#include "memory_manager.h"
 
 extern "C" {
 

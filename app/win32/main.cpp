@@ -1,6 +1,8 @@
 // The console's program entry on Windows: the Windows API, no other toolkit.
+// clang-format off
 #include <windows.h>
 #include <ole2.h>
+// clang-format on
 
 #include "main_window.h"
 #include "unicode.h"

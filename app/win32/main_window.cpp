@@ -149,8 +149,8 @@ bool MainWindow::create() {
   const int x = desktop.left + (desktop.right - desktop.left - width) / 2;
   const int y = desktop.top + (desktop.bottom - desktop.top - height) / 2;
   const std::wstring caption = wide(std::string(win::kCaptionStart) + std::string(win::kAuthorCredit));
-  hwnd_ = CreateWindowExW(exStyle, kFormClass, caption.c_str(), style, x, y, width, height, nullptr, nullptr,
-                          instance_, this);
+  hwnd_ = CreateWindowExW(exStyle, kFormClass, caption.c_str(), style, x, y, width, height, nullptr, nullptr, instance_,
+                          this);
   if (!hwnd_) return false;
   ShowWindow(hwnd_, SW_SHOWNORMAL);
   UpdateWindow(hwnd_);
@@ -235,9 +235,9 @@ LRESULT MainWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
 
 void MainWindow::OnCreate() {
   SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font(11)), FALSE);
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_,
-                             nullptr);
+  tooltip_ =
+      CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
+                      CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, instance_, nullptr);
   // Tool tips of several lines break at their CR LF only within a maximum width.
   SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 600);
   SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font(11)), FALSE);
@@ -374,8 +374,7 @@ HWND MainWindow::makePanel(HWND parent, const app::Rect& r, HBRUSH background, b
   return hwnd;
 }
 
-HWND MainWindow::makeButton(HWND parent, std::string_view caption, const app::Rect& r, HFONT f, int id,
-                            DWORD style) {
+HWND MainWindow::makeButton(HWND parent, std::string_view caption, const app::Rect& r, HFONT f, int id, DWORD style) {
   HWND hwnd = CreateWindowExW(0, WC_BUTTONW, wide(caption).c_str(),
                               WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | style, r.left, r.top, r.width,
                               r.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
@@ -407,8 +406,8 @@ HWND MainWindow::makeLabel(HWND parent, const win::Label& l, int dx, int dy, HBR
   height = std::max<int>(height, extent.bottom);
   DWORD style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | (l.centred ? SS_CENTER : SS_LEFT);
   if (l.link != win::Link::None) style |= SS_NOTIFY;
-  HWND hwnd = CreateWindowExW(0, WC_STATICW, text.c_str(), style, left, l.rect.top + dy, width, height,
-                              parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+  HWND hwnd = CreateWindowExW(0, WC_STATICW, text.c_str(), style, left, l.rect.top + dy, width, height, parent,
+                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
   SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(f), FALSE);
   labels_[hwnd] = LabelStyle{colourOf(l.colour), background, l.link != win::Link::None};
   return hwnd;
@@ -525,9 +524,9 @@ void MainWindow::buildInnerPage(HWND page, const app::Page& table) {
   for (const app::Button& b : table.buttons) {
     const int id = kIdFirstRow + static_cast<int>(buttons_.size());
     const bool grey = b.colour == app::Colour::Grey;
-    HWND button = makeButton(page, b.caption, b.rect,
-                             font(11, b.style == app::Style::Bold, b.style == app::Style::Underline), id,
-                             grey ? BS_OWNERDRAW : BS_PUSHBUTTON);
+    HWND button =
+        makeButton(page, b.caption, b.rect, font(11, b.style == app::Style::Bold, b.style == app::Style::Underline), id,
+                   grey ? BS_OWNERDRAW : BS_PUSHBUTTON);
     buttons_[id] = &b;
     if (grey) greyButtons_[button] = &b;
     if (b.tooltip.data()) addTip(button, b.tooltip);

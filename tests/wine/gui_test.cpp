@@ -34,8 +34,8 @@ std::wstring textOf(HWND hwnd) {
 }
 
 std::string utf8(const std::wstring& text) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                    nullptr);
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
   return out;
@@ -165,11 +165,12 @@ class ConsoleWindow : public ::testing::Test {
   }
 
   bool noDialogFor(std::chrono::milliseconds time) {
-    return waitFor([&] {
-             auto found = topLevel(pid, L"#32770");
-             return found.empty() ? nullptr : found[0];
-           },
-           time) == nullptr;
+    return waitFor(
+               [&] {
+                 auto found = topLevel(pid, L"#32770");
+                 return found.empty() ? nullptr : found[0];
+               },
+               time) == nullptr;
   }
 
   // The outer (index 0) or inner (index 1) page control.
@@ -249,7 +250,8 @@ TEST_F(ConsoleWindow, PressReportsAReturnedErrorInAPlainMessage) {
   start();
   SetWindowTextW(edit(0), L"C:\\Saída");
   press(L"Registro 0001");
-  EXPECT_EQ(nextDialog(), (Dialog{"escrivania-console", "Erro na chamada do Registro 0001, verifique o erro em C:\\Saída"}));
+  EXPECT_EQ(nextDialog(),
+            (Dialog{"escrivania-console", "Erro na chamada do Registro 0001, verifique o erro em C:\\Saída"}));
   press(L"Registro 0002");
   EXPECT_EQ(nextDialog(), (Dialog{"escrivania-console", "Retorno desconhecido"}));
   press(L"Registro 0990");
@@ -263,7 +265,8 @@ TEST_F(ConsoleWindow, OpeningFailureShowsTheErrorBoxThenTheRecordReport) {
   press(L"Registro 0000");
   EXPECT_EQ(nextDialog(), (Dialog{"Atenção", "Erro durante chamada da função Inicia_SPED.", true}));
   const std::string drive = utf8(folder.path().substr(0, 3));
-  EXPECT_EQ(nextDialog(), (Dialog{"escrivania-console", "Erro na chamada do Registro 0000, verifique o erro em " + drive}));
+  EXPECT_EQ(nextDialog(),
+            (Dialog{"escrivania-console", "Erro na chamada do Registro 0000, verifique o erro em " + drive}));
 }
 
 // A structured exception raised by the library: the default report with the error icon, and the
@@ -311,6 +314,38 @@ TEST_F(ConsoleWindow, PopupMenuRunsTheCannedSequence) {
   ASSERT_EQ(called.size(), 32u);
   EXPECT_EQ(called.front(), "Inicia_SPED");
   EXPECT_EQ(called.back(), "Finaliza_SPED");
+}
+
+// A browse button opens the common file-open dialog in the program's folder; the confirmed file's
+// full path replaces the edit box, and cancelling leaves it as it was.
+TEST_F(ConsoleWindow, BrowseButtonsFillTheirBoxWithTheChosenFile) {
+  start();
+  auto browse = [&](int which, bool confirm) {
+    std::vector<HWND> buttons;
+    for (HWND b : children(form, L"Button"))
+      if (textOf(b).empty() && (GetWindowLongW(b, GWL_STYLE) & BS_ICON)) buttons.push_back(b);
+    ASSERT_EQ(buttons.size(), 2u);
+    PostMessageW(buttons[static_cast<std::size_t>(which)], BM_CLICK, 0, 0);
+    HWND dialog = waitFor([&] {
+      auto found = topLevel(pid, L"#32770");
+      return found.empty() ? nullptr : found[0];
+    });
+    ASSERT_NE(dialog, nullptr);
+    std::this_thread::sleep_for(500ms);
+    if (confirm) {
+      HWND name = GetDlgItem(dialog, 0x47C);  // the file name box (a combo box with an edit)
+      if (!name) name = GetDlgItem(dialog, 0x480);
+      ASSERT_NE(name, nullptr);
+      SendMessageW(name, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"novo.txt"));
+    }
+    PostMessageW(dialog, WM_COMMAND, confirm ? IDOK : IDCANCEL, 0);
+    waitFor([&] { return IsWindow(dialog) ? nullptr : form; });
+  };
+  browse(1, true);
+  EXPECT_EQ(textOf(edit(1)), folder / L"novo.txt");
+  const std::wstring before = textOf(edit(0));
+  browse(0, false);
+  EXPECT_EQ(textOf(edit(0)), before);
 }
 
 TEST_F(ConsoleWindow, AltRClosesTheWindow) {

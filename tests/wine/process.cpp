@@ -33,8 +33,8 @@ Folder::Folder() {
   static int counter = 0;
   wchar_t temp[MAX_PATH];
   GetTempPathW(MAX_PATH, temp);
-  path_ = std::wstring(temp) + L"escrivania-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-          std::to_wstring(++counter);
+  path_ =
+      std::wstring(temp) + L"escrivania-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter);
   CreateDirectoryW(path_.c_str(), nullptr);
 }
 

@@ -1,7 +1,8 @@
 // The Windows programs as processes: what crosses into Escrivania.dll, raised failures, our library
 // writing a file, and the loader refusing a program whose libraries are missing.
-#include <gtest/gtest.h>
+#include "process.h"
 
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <cstring>
@@ -12,7 +13,6 @@
 
 #include "function_table.h"
 #include "pages.h"
-#include "process.h"
 #include "recording.h"
 #include "runner.h"
 
@@ -66,8 +66,8 @@ std::vector<std::string> namesOf(const std::vector<LoggedCall>& calls) {
 }
 
 std::string utf8(const std::wstring& text) {
-  const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr,
-                                    nullptr);
+  const int n =
+      WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
   std::string out(static_cast<std::size_t>(n), '\0');
   WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n, nullptr, nullptr);
   return out;
@@ -130,7 +130,9 @@ TEST_F(EscrivaniaRun, EveryButtonPassesTheSameBytesAsTheConsoleCore) {
   // Every exported function was called, and the directories arrived in Windows-1252.
   EXPECT_EQ(functions.size(), esc::kFunctions.size());
   ASSERT_EQ(logged.at(0).function, "Inicia_SPED");
-  EXPECT_EQ(logged[0].args.at(0).bytes, "C:\\Sa\xED" "da\\A\xE7\xE3o \x80");
+  EXPECT_EQ(logged[0].args.at(0).bytes,
+            "C:\\Sa\xED"
+            "da\\A\xE7\xE3o \x80");
   EXPECT_EQ(logged[0].args.at(1).bytes, "C:\\Entrada");
 }
 
@@ -155,9 +157,9 @@ TEST_F(EscrivaniaRun, RaisedFailureIsReportedAndStopsTheSequence) {
             "{\"dialog\": \"message\", \"icon\": \"none\", \"caption\": \"escrivania-run\", \"text\": \"erro\"}\n"
             "{\"dialog\": \"error\", \"icon\": \"error\", \"caption\": \"escrivania-run\", \"text\": \"Exceção "
             "externa 0EEDFADE\"}\n");
-  EXPECT_EQ(namesOf(readLog(log())), (std::vector<std::string>{"Inicia_SPED", "Registro0000", "Registro0001",
-                                                                "Registro0005", "Registro0100", "Registro0150",
-                                                                "RegistroC001"}));
+  EXPECT_EQ(namesOf(readLog(log())),
+            (std::vector<std::string>{"Inicia_SPED", "Registro0000", "Registro0001", "Registro0005", "Registro0100",
+                                      "Registro0150", "RegistroC001"}));
 }
 
 TEST_F(EscrivaniaRun, FaultInsideTheLibraryIsReportedAndTheProgramGoesOn) {
@@ -233,8 +235,8 @@ const IMAGE_DATA_DIRECTORY& directory(HMODULE module, int entry) {
 
 std::set<std::string> exportedNames(HMODULE module) {
   auto* base = reinterpret_cast<const BYTE*>(module);
-  auto* exports =
-      reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(base + directory(module, IMAGE_DIRECTORY_ENTRY_EXPORT).VirtualAddress);
+  auto* exports = reinterpret_cast<const IMAGE_EXPORT_DIRECTORY*>(
+      base + directory(module, IMAGE_DIRECTORY_ENTRY_EXPORT).VirtualAddress);
   auto* names = reinterpret_cast<const DWORD*>(base + exports->AddressOfNames);
   std::set<std::string> out;
   for (DWORD i = 0; i < exports->NumberOfNames; ++i) out.insert(reinterpret_cast<const char*>(base + names[i]));
@@ -250,8 +252,8 @@ std::map<std::string, std::set<std::string>> importedNames(HMODULE module) {
   for (; d->Name; ++d) {
     std::string dll = reinterpret_cast<const char*>(base + d->Name);
     for (char& c : dll) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + (d->OriginalFirstThunk ? d->OriginalFirstThunk
-                                                                                              : d->FirstThunk));
+    auto* thunk = reinterpret_cast<const IMAGE_THUNK_DATA32*>(
+        base + (d->OriginalFirstThunk ? d->OriginalFirstThunk : d->FirstThunk));
     for (; thunk->u1.AddressOfData; ++thunk) {
       if (IMAGE_SNAP_BY_ORDINAL32(thunk->u1.Ordinal)) {
         out[dll].insert("#" + std::to_string(IMAGE_ORDINAL32(thunk->u1.Ordinal)));
@@ -280,8 +282,7 @@ TEST(Imports, ProgramsImportTheLibraryAndTheMemoryManagerByName) {
     const auto imports = importedNames(exe);
     ASSERT_TRUE(imports.count("escrivania.dll"));
     ASSERT_TRUE(imports.count("borlndmm.dll"));
-    for (const std::string& name : imports.at("escrivania.dll"))
-      EXPECT_NE(esc::findFunction(name), nullptr) << name;
+    for (const std::string& name : imports.at("escrivania.dll")) EXPECT_NE(esc::findFunction(name), nullptr) << name;
     EXPECT_EQ(imports.at("escrivania.dll").size(), esc::kFunctions.size());
     EXPECT_EQ(imports.at("borlndmm.dll"), (std::set<std::string>{"FreeMemory", "GetMemory"}));
     // Nothing of the C++ runtime comes from a DLL that a bare Windows lacks.
