@@ -262,11 +262,15 @@ TEST_F(ConsoleWindow, PressReportsAReturnedErrorInAPlainMessage) {
 TEST_F(ConsoleWindow, OpeningFailureShowsTheErrorBoxThenTheRecordReport) {
   environment.set(L"ESC_RECORDING_RESULTS", L"Inicia_SPED=-1,Registro0000=-1");
   start();
+  SetWindowTextW(edit(0), L"C:\\Saída");
+  SetWindowTextW(edit(1), L"C:\\Ação");
   press(L"Registro 0000");
   EXPECT_EQ(nextDialog(), (Dialog{"Atenção", "Erro durante chamada da função Inicia_SPED.", true}));
-  const std::string drive = utf8(folder.path().substr(0, 3));
   EXPECT_EQ(nextDialog(),
-            (Dialog{"escrivania-console", "Erro na chamada do Registro 0000, verifique o erro em " + drive}));
+            (Dialog{"escrivania-console", "Erro na chamada do Registro 0000, verifique o erro em C:\\Saída"}));
+  // The typed directories reached the library in Windows-1252, output first.
+  const std::string log = readFile(folder / L"calls.log");
+  EXPECT_EQ(log.substr(0, log.find('\n')), "Inicia_SPED\t2\t1252,1,-1,8:433a5c5361ed6461\t1252,1,-1,7:433a5c41e7e36f");
 }
 
 // A structured exception raised by the library: the default report with the error icon, and the
