@@ -17,6 +17,7 @@ struct State {
   std::uint8_t defaultVerdict = 1;
   std::map<std::string, std::int32_t, std::less<>> results;
   std::map<std::string, std::string, std::less<>> raises;
+  Observer observer = nullptr;
 };
 
 State& state() {
@@ -35,6 +36,8 @@ std::int32_t record(const char* function, std::initializer_list<esc::Text> args,
   State& s = state();
   std::string raise;
   std::int32_t result;
+  Observer observer;
+  Call recorded;
   {
     std::lock_guard lock(s.mutex);
     Call call{function, {}, true};
@@ -42,11 +45,14 @@ std::int32_t record(const char* function, std::initializer_list<esc::Text> args,
       call.args.push_back(t ? std::optional<std::string>(esc::bytes(t)) : std::nullopt);
       if (t && !wellFormed(t)) call.headersWellFormed = false;
     }
-    s.calls.push_back(std::move(call));
+    s.calls.push_back(call);
+    recorded = std::move(call);
+    observer = s.observer;
     if (auto r = s.raises.find(function); r != s.raises.end()) raise = r->second;
     auto it = s.results.find(function);
     result = it != s.results.end() ? it->second : validator ? s.defaultVerdict : s.defaultResult;
   }
+  if (observer) observer(recorded, args.begin(), args.size());
   if (!raise.empty()) throw std::runtime_error(raise);
   return result;
 }
@@ -92,6 +98,11 @@ void setDefaultVerdict(std::uint8_t verdict) {
 void raiseIn(std::string_view function, std::string message) {
   std::lock_guard lock(state().mutex);
   state().raises[std::string(function)] = std::move(message);
+}
+
+void setObserver(Observer observer) {
+  std::lock_guard lock(state().mutex);
+  state().observer = observer;
 }
 
 }  // namespace recording

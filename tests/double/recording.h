@@ -33,4 +33,9 @@ RECORDING_API void setDefaultVerdict(std::uint8_t verdict);
 // From now on, a call of this function records itself and then throws std::runtime_error.
 RECORDING_API void raiseIn(std::string_view function, std::string message);
 
+// Sees every call with its argument pointers as they arrived, after it was recorded and before it
+// answers; it may raise. For a recording library loaded by a program under test.
+using Observer = void (*)(const Call& call, const char* const* args, std::size_t count);
+RECORDING_API void setObserver(Observer observer);
+
 }  // namespace recording
