@@ -254,7 +254,11 @@ CopiedField checkCopied(const FieldPlan& plan, char* v, std::size_t n);
 CopiedField copyFieldInBlocks(const FieldPlan& plan, const char* value, char* out, std::size_t room);
 
 #if defined(ESC_SSE2) && !defined(ESC_CHECKED_MEMORY)
+// Values are read a block of 16 bytes at a time, past their end.
 #define ESC_BLOCK_VALUES 1
+#endif
+
+#ifdef ESC_SSE2
 // Whether a value shorter than 16 bytes, held in v (its zero byte the lowest bit of `end`), passes
 // the plan in that direction as it is: no change to make, no problem to tell.
 inline bool quickPasses(const FieldPlan& plan, __m128i v, std::uint32_t end) {
