@@ -387,8 +387,11 @@ void Writer::internalError(std::string_view caller, const char* what) noexcept {
 }
 
 void Writer::endCall() {
-  if (logged_ && file_.open) flushBuffer();
-  errors_.flush();
+  // Whatever the call told is on disk when it returns, with the lines it concerns.
+  if (logged_) {
+    if (file_.open) flushBuffer();
+    errors_.flush();
+  }
   logged_ = false;
   if (scratch_.capacity() > 4 * kBufferSize) scratch_ = std::vector<char>();
 }
