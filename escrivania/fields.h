@@ -221,10 +221,11 @@ inline Chunk copyChunk(char* dst, const char* src) {
 #endif
 }
 
-#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_MEMORY__)
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || defined(__SANITIZE_HWADDRESS__)
 #define ESC_CHECKED_MEMORY 1
 #elif defined(__has_feature)
-#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || __has_feature(thread_sanitizer) || \
+    __has_feature(hwaddress_sanitizer)
 #define ESC_CHECKED_MEMORY 1
 #endif
 #endif
