@@ -207,10 +207,11 @@ class VerdictCache {
     if (n <= 8 && second.empty()) {  // most codes: one word
       std::uint64_t word;
       std::memcpy(&word, value.data(), 8);
-      const Key key{{word & wordMask(n, 0), 0, 0}, tagOf(check, n)};
-      Entry& e = entries_[slot((key.words[0] ^ key.tag) * 0x9E3779B97F4A7C15u)];
-      if (e.key.tag == key.tag && e.key.words[0] == key.words[0]) return e.valid;
-      return remember(e, key, check, value, second);
+      word &= wordMask(n, 0);
+      const std::uint32_t tag = tagOf(check, n);
+      Entry& e = entries_[slot((word ^ tag) * 0x9E3779B97F4A7C15u)];
+      if (e.key.tag == tag && e.key.words[0] == word) return e.valid;
+      return remember(e, Key{{word, 0, 0}, tag}, check, value, second);
     }
     if (n > kReadable || !second.empty()) return judgeValue(check, value, second);
     Key key{{}, tagOf(check, n)};
