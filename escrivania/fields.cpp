@@ -216,19 +216,6 @@ CopiedField checkCopied(const FieldPlan& plan, char* v, std::size_t n) {
   return {r.problems, r.length, true};
 }
 
-CopiedField copyFieldExactly(const Field& field, Presence presence, const char* value, char* out, std::size_t room) {
-  std::size_t n = 0;
-  if (value != nullptr) {
-    for (char c = *value; c != '\0'; c = value[++n]) {
-      if (n == room) return {0, 0, false};
-      out[n] = c;
-    }
-  }
-  if (n == 0) return {presence == Presence::Required ? std::uint32_t{kMissing} : 0u, 0, true};
-  const FieldOutcome r = checkInPlace(field, presence, out, n);
-  return {r.problems, r.length, true};
-}
-
 std::string describeProblem(FieldProblem problem, const Field& field, std::string_view value) {
   const std::size_t limit = field.size ? field.size : kDefaultTextSize;
   switch (problem) {

@@ -318,10 +318,6 @@ inline bool copyField(const FieldPlan& plan, const char* value, char* out, std::
   return r.fits;
 }
 
-// The same outcome by the exact checks alone: the value copied byte by byte, then checkInPlace.
-CopiedField copyFieldExactly(const layout::Field& field, layout::Presence presence, const char* value, char* out,
-                             std::size_t room);
-
 // The Portuguese text (UTF-8) of one problem of the field, whose normalised value is `value`.
 std::string describeProblem(FieldProblem problem, const layout::Field& field, std::string_view value);
 

@@ -168,10 +168,17 @@ Outcome quickly(const FieldPlan& plan, const char* value, std::size_t room) {
   return fits ? Outcome{true, problems, out.value(n)} : Outcome{false, 0, {}};
 }
 
+// The exact checks alone: the value copied byte by byte, then checkInPlace.
 Outcome exactly(const FieldPlan& plan, const char* value, std::size_t room) {
   Out out(room);
-  const CopiedField r = copyFieldExactly(kFields[plan.field], plan.presence, value, out.data(), room);
-  return r.fits ? Outcome{true, r.problems, out.value(r.length)} : Outcome{false, 0, {}};
+  std::size_t n = 0;
+  for (const char* p = value; p != nullptr && *p != '\0'; ++p, ++n) {
+    if (n == room) return {false, 0, {}};
+    out.data()[n] = *p;
+  }
+  if (n == 0) return {true, plan.presence == layout::Presence::Required ? std::uint32_t{kMissing} : 0u, {}};
+  const FieldOutcome r = checkInPlace(kFields[plan.field], plan.presence, out.data(), n);
+  return {true, r.problems, out.value(r.length)};
 }
 
 void expectSameOutcome(const FieldPlan& plan, const char* value, std::size_t room) {
