@@ -8,6 +8,7 @@ namespace escrivania {
 namespace {
 
 using layout::Field;
+using layout::kFields;
 using layout::Presence;
 
 constexpr bool isDigit(char c) { return c >= '0' && c <= '9'; }
@@ -123,6 +124,96 @@ FieldOutcome normaliseInPlace(const Field& field, Presence presence, char* v, st
     }
   }
   return {problems | checkValue(field, presence, std::string_view(v, kept), seen), kept};
+}
+
+FieldOutcome checkInPlace(const Field& field, Presence presence, char* v, std::size_t n) {
+  const std::uint8_t seen = classesOf(std::string_view(v, n));
+  if ((seen & unusualFor(field)) || isBlank(v[0]) || isBlank(v[n - 1])) return normaliseInPlace(field, presence, v, n);
+  return {checkValue(field, presence, std::string_view(v, n), seen), n};
+}
+
+namespace {
+
+// The next 16 bytes of a value, copied to dst and classified.
+Chunk copyValueChunk(char* dst, const char* src) {
+#ifndef ESC_CHECKED_MEMORY
+  if (blockReadable(src)) return copyChunk(dst, src);
+#ifdef ESC_SSE2
+  // Near the end of a page: the aligned block holding src lies within it. A value with no zero
+  // there runs on into the next page, which is then readable.
+  const std::size_t skip = reinterpret_cast<std::uintptr_t>(src) & 15;
+  const __m128i aligned = _mm_load_si128(reinterpret_cast<const __m128i*>(src - skip));
+  if ((sse2::ends(aligned) >> skip) == 0) return copyChunk(dst, src);
+  alignas(16) char block[32] = {};
+  _mm_store_si128(reinterpret_cast<__m128i*>(block), aligned);
+  return copyChunk(dst, block + skip);
+#endif
+#endif
+#if defined(ESC_CHECKED_MEMORY) || !defined(ESC_SSE2)
+  char block[16] = {};
+  for (std::size_t i = 0; i < 16 && (block[i] = src[i]) != '\0'; ++i) {
+  }
+  return copyChunk(dst, block);
+#endif
+}
+
+}  // namespace
+
+CopiedField copyFieldInBlocks(const FieldPlan& plan, const char* value, char* out, std::size_t room) {
+  std::size_t n = 0;
+  std::uint32_t refused = plan.kind == QuickKind::None ? 1u : 0u;  // bytes that need the exact checks
+  std::uint32_t commas = 0;                                        // of the only block holding any
+  std::size_t commaBlock = 0;                                      // where that block begins
+  if (value != nullptr) {
+    for (;;) {
+      if (room - n < 16) {  // no room for a whole block: the rest byte by byte
+        for (char c = value[n]; c != '\0'; c = value[++n]) {
+          if (n == room) return {0, 0, false};
+          out[n] = c;
+        }
+        refused = 1;
+        break;
+      }
+      const Chunk c = copyValueChunk(out + n, value + n);
+      const std::uint32_t live = ((c.end & (0u - c.end)) - 1u) & 0xFFFFu;  // the bytes before the zero
+      switch (plan.kind) {
+        case QuickKind::Text: refused |= c.unusual & live; break;
+        case QuickKind::Digits: refused |= ~c.digit & live; break;
+        case QuickKind::Decimal:
+          refused |= ~(c.digit | c.comma) & live;
+          if (const std::uint32_t found = c.comma & live) {
+            refused |= commas;  // commas in two blocks
+            commas = found;
+            commaBlock = n;
+          }
+          break;
+        case QuickKind::None: break;
+      }
+      if (c.end) {
+        n += static_cast<std::size_t>(std::countr_zero(c.end));
+        break;
+      }
+      n += 16;
+    }
+  }
+  if (n == 0) return {plan.empty, 0, true};
+  bool quick = !refused && lengthPasses(plan, n);
+  if (plan.kind == QuickKind::Text) {
+    quick = quick && out[0] != ' ' && out[n - 1] != ' ';
+  } else if (plan.kind == QuickKind::Decimal && commas != 0) {
+    // The comma's place in the value, and the digits after it.
+    const std::size_t at = commaBlock + static_cast<std::size_t>(std::countr_zero(commas));
+    quick = quick && (commas & (commas - 1)) == 0 && at > 0 && at + 1 < n && n - at - 1 <= plan.decimals;
+  }
+  if (quick) return {0, n, true};
+  const FieldOutcome r = checkInPlace(kFields[plan.field], plan.presence, out, n);
+  return {r.problems, r.length, true};
+}
+
+CopiedField checkCopied(const FieldPlan& plan, char* v, std::size_t n) {
+  if (n == 0) return {plan.empty, 0, true};
+  const FieldOutcome r = checkInPlace(layout::kFields[plan.field], plan.presence, v, n);
+  return {r.problems, r.length, true};
 }
 
 std::string describeProblem(FieldProblem problem, const Field& field, std::string_view value) {

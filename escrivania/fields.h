@@ -2,9 +2,17 @@
 #pragma once
 
 #include <array>
+#include <bit>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
+
+#if defined(__SSE2__) || defined(_M_X64) || (defined(_M_IX86_FP) && _M_IX86_FP >= 2)
+#include <emmintrin.h>
+#define ESC_SSE2 1
+#endif
 
 #include "layout.h"
 
@@ -77,6 +85,238 @@ struct FieldOutcome {
 // punctuation of CNPJ, CPF, CEP and CFOP, and any '|' or control character; writes a decimal point
 // as a comma) and checks it.
 FieldOutcome normaliseInPlace(const layout::Field& field, layout::Presence presence, char* v, std::size_t n);
+
+// The exact normalisation and checks of a value v[0..n), n > 0, as it was passed: normaliseInPlace
+// for a value that it would change, else checkValue.
+FieldOutcome checkInPlace(const layout::Field& field, layout::Presence presence, char* v, std::size_t n);
+
+// ---------------------------------------------------------------------------------------------
+// Copying a value into its line.
+//
+// Values are copied 16 bytes at a time, and the bytes of each block are classified as they pass.
+// Most values of a file are plain digits, decimal numbers and text that need no change: the copy
+// accepts those at once when the block classes show it. Any other value (and any value too long
+// or too short, or filled where the layout forbids it) goes through checkInPlace, which decides.
+
+// What each field accepts without the exact checks.
+enum class QuickKind : std::uint8_t {
+  Digits,   // digits only
+  Text,     // no control character nor '|', no blank at either end
+  Decimal,  // digits and at most one comma, between digits, followed by no more than its decimals
+  None,     // dates and months: always the exact checks
+};
+
+// What a field asks of its values in one direction of the record.
+struct FieldPlan {
+  // A filled value of n characters passes at once when n - shortest <= span (in 32 bits, for n
+  // below 16; never for a field that must not be filled).
+  std::uint32_t span;
+  std::uint16_t shortest;
+  std::uint16_t field;  // in kFields
+  QuickKind kind;
+  std::uint8_t decimals;
+  std::uint8_t empty;  // the problems of an empty value
+  layout::Presence presence;
+};
+
+constexpr FieldPlan planOf(std::size_t field, layout::Presence presence) {
+  const layout::Field& f = layout::kFields[field];
+  const std::size_t limit = f.size ? f.size : (f.type == 'C' ? kDefaultTextSize : 0);
+  const QuickKind kind = (f.flags & (layout::kDate | layout::kMonth)) ? QuickKind::None
+                         : (f.flags & layout::kPunctuation)           ? QuickKind::Digits  // no punctuation to drop
+                         : f.type == 'C'                              ? QuickKind::Text
+                         : f.decimals                                 ? QuickKind::Decimal
+                                                                      : QuickKind::Digits;
+  const std::uint16_t shortest = f.exact ? static_cast<std::uint16_t>(limit) : std::uint16_t{1};
+  const std::uint32_t longest = limit ? static_cast<std::uint32_t>(limit) : UINT32_MAX;
+  const bool forbidden = presence == layout::Presence::Forbidden;
+  return {forbidden ? 0 : longest - shortest,
+          forbidden ? std::uint16_t{UINT16_MAX} : shortest,
+          static_cast<std::uint16_t>(field),
+          kind,
+          f.decimals,
+          presence == layout::Presence::Required ? std::uint8_t{kMissing} : std::uint8_t{0},
+          presence};
+}
+
+// The plans of every field by the direction of its record: 0 unknown, 1 entry, 2 exit.
+inline constexpr auto kFieldPlans = [] {
+  static_assert(std::size(layout::kFields) <= UINT16_MAX);
+  std::array<std::array<FieldPlan, std::size(layout::kFields)>, 3> plans{};
+  for (std::size_t i = 0; i < std::size(layout::kFields); ++i) {
+    const layout::Field& f = layout::kFields[i];
+    plans[0][i] = planOf(i, f.undirected);
+    plans[1][i] = planOf(i, f.entry);
+    plans[2][i] = planOf(i, f.exit);
+  }
+  return plans;
+}();
+
+// Whether a value of n > 0 characters fits the lengths of the plan and may be filled at all.
+constexpr bool lengthPasses(const FieldPlan& plan, std::size_t n) {
+  return n >= plan.shortest && n - plan.shortest <= plan.span && plan.presence != layout::Presence::Forbidden;
+}
+
+// The same for n below 16.
+constexpr bool shortLengthPasses(const FieldPlan& plan, std::uint32_t n) { return n - plan.shortest <= plan.span; }
+
+// Whether the commas (bit i: a comma at i) of a value of n digits and commas make a decimal number
+// that the plan accepts.
+constexpr bool commaPasses(const FieldPlan& plan, std::uint32_t commas, std::size_t n) {
+  if (commas == 0) return true;
+  const auto at = static_cast<std::size_t>(std::countr_zero(commas));
+  return (commas & (commas - 1)) == 0 && at > 0 && at + 1 < n && n - at - 1 <= plan.decimals;
+}
+
+// Bit i of each mask tells about byte i of a block of 16.
+struct Chunk {
+  std::uint32_t end;      // zero bytes
+  std::uint32_t digit;    // '0' to '9'
+  std::uint32_t comma;    // ','
+  std::uint32_t unusual;  // control characters (below 0x20, and 0x7F) and '|'
+  std::uint32_t space;    // ' '
+};
+
+// Copies the 16 bytes at src to dst and classifies them, one at a time.
+inline Chunk copyChunkPortable(char* dst, const char* src) {
+  Chunk c{};
+  for (unsigned i = 0; i < 16; ++i) {
+    const auto b = static_cast<unsigned char>(src[i]);
+    dst[i] = src[i];
+    c.end |= static_cast<std::uint32_t>(b == 0) << i;
+    c.digit |= static_cast<std::uint32_t>(b >= '0' && b <= '9') << i;
+    c.comma |= static_cast<std::uint32_t>(b == ',') << i;
+    c.unusual |= static_cast<std::uint32_t>(b < 0x20 || b == 0x7F || b == '|') << i;
+    c.space |= static_cast<std::uint32_t>(b == ' ') << i;
+  }
+  return c;
+}
+
+#ifdef ESC_SSE2
+namespace sse2 {
+inline std::uint32_t mask(__m128i m) { return static_cast<std::uint32_t>(_mm_movemask_epi8(m)); }
+inline std::uint32_t ends(__m128i v) { return mask(_mm_cmpeq_epi8(v, _mm_setzero_si128())); }
+inline std::uint32_t digits(__m128i v) {
+  const __m128i shifted = _mm_sub_epi8(v, _mm_set1_epi8('0'));
+  return mask(_mm_cmpeq_epi8(_mm_min_epu8(shifted, _mm_set1_epi8(9)), shifted));
+}
+inline std::uint32_t commas(__m128i v) { return mask(_mm_cmpeq_epi8(v, _mm_set1_epi8(','))); }
+inline std::uint32_t spaces(__m128i v) { return mask(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))); }
+inline std::uint32_t unusual(__m128i v) {
+  const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
+  return mask(_mm_or_si128(
+      control, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)), _mm_cmpeq_epi8(v, _mm_set1_epi8('|')))));
+}
+}  // namespace sse2
+#endif
+
+// The same, all 16 at once where the processor can.
+inline Chunk copyChunk(char* dst, const char* src) {
+#ifdef ESC_SSE2
+  const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), v);
+  return {sse2::ends(v), sse2::digits(v), sse2::commas(v), sse2::unusual(v), sse2::spaces(v)};
+#else
+  return copyChunkPortable(dst, src);
+#endif
+}
+
+#if defined(__SANITIZE_ADDRESS__) || defined(__SANITIZE_THREAD__) || defined(__SANITIZE_HWADDRESS__)
+#define ESC_CHECKED_MEMORY 1
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer) || __has_feature(memory_sanitizer) || __has_feature(thread_sanitizer) || \
+    __has_feature(hwaddress_sanitizer)
+#define ESC_CHECKED_MEMORY 1
+#endif
+#endif
+
+// Reading a whole block of 16 bytes of a value may go past the value's zero byte (those bytes are
+// then ignored) but never into the next page of memory, so it cannot fault. Builds that check
+// every memory access read values only up to their zero.
+#ifndef ESC_CHECKED_MEMORY
+inline constexpr std::uintptr_t kPageSize = 4096;
+inline bool blockReadable(const char* p) {
+  return (reinterpret_cast<std::uintptr_t>(p) & (kPageSize - 1)) <= kPageSize - 16;
+}
+#endif
+
+struct CopiedField {
+  std::uint32_t problems;
+  std::size_t length;  // of the normalised value written at `out`
+  bool fits;           // false when the value passed was longer than `room`
+};
+
+// The outcome of checkInPlace for a value v[0..n) already copied (empty when n is 0).
+CopiedField checkCopied(const FieldPlan& plan, char* v, std::size_t n);
+
+// Copies the zero-ended value (null: empty) to out[0..room), normalises it and checks it against
+// the field, with the outcome of checkInPlace: block by block, near the end of a page or of the
+// room too.
+CopiedField copyFieldInBlocks(const FieldPlan& plan, const char* value, char* out, std::size_t room);
+
+#if defined(ESC_SSE2) && !defined(ESC_CHECKED_MEMORY)
+// Values are read a block of 16 bytes at a time, past their end.
+#define ESC_BLOCK_VALUES 1
+#endif
+
+#ifdef ESC_SSE2
+// Whether a value shorter than 16 bytes, held in v (its zero byte the lowest bit of `end`), passes
+// the plan in that direction as it is: no change to make, no problem to tell.
+inline bool quickPasses(const FieldPlan& plan, __m128i v, std::uint32_t end) {
+  const std::uint32_t last = end & (0u - end);  // bit n: the zero after the value
+  const std::uint32_t live = last - 1;
+  const auto n = static_cast<std::uint32_t>(std::countr_zero(end));
+  switch (plan.kind) {
+    case QuickKind::Digits:
+      if (~sse2::digits(v) & live) return false;
+      break;
+    case QuickKind::Text:
+      if ((sse2::unusual(v) & live) | (sse2::spaces(v) & (1u | (last >> 1)))) return false;
+      break;
+    case QuickKind::Decimal: {
+      const std::uint32_t commas = sse2::commas(v) & live;
+      if ((~(sse2::digits(v) | commas) & live) || !commaPasses(plan, commas, n)) return false;
+      break;
+    }
+    case QuickKind::None: return false;
+  }
+  return shortLengthPasses(plan, n);
+}
+#endif
+
+// Copies the zero-ended value (null: empty) of a field to out[0..room), normalises it and checks it
+// against the field's plan, with the outcome of checkInPlace: its length and problems. False when
+// the value passed is longer than `room`. `block`: room is at least 16.
+inline bool copyField(const FieldPlan& plan, const char* value, char* out, std::size_t room, bool block,
+                      std::size_t& length, std::uint32_t& problems) {
+  if (value == nullptr) {
+    length = 0;
+    problems = plan.empty;
+    return true;
+  }
+#ifdef ESC_BLOCK_VALUES
+  // The usual value, shorter than 16 bytes: copied and judged in one block.
+  if (block && blockReadable(value)) {
+    const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(value));
+    if (const std::uint32_t end = sse2::ends(v)) {
+      _mm_storeu_si128(reinterpret_cast<__m128i*>(out), v);
+      length = static_cast<std::size_t>(std::countr_zero(end));
+      problems = 0;
+      if (quickPasses(plan, v, end)) return true;
+      const CopiedField r = checkCopied(plan, out, length);
+      length = r.length;
+      problems = r.problems;
+      return true;
+    }
+  }
+#else
+  (void)block;
+#endif
+  const CopiedField r = copyFieldInBlocks(plan, value, out, room);
+  length = r.length;
+  problems = r.problems;
+  return r.fits;
+}
 
 // The Portuguese text (UTF-8) of one problem of the field, whose normalised value is `value`.
 std::string describeProblem(FieldProblem problem, const layout::Field& field, std::string_view value);

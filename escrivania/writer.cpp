@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <climits>
 #include <cstdint>
 #include <cstring>
@@ -27,6 +28,8 @@ using namespace layout;
 constexpr std::size_t kBufferSize = std::size_t{1} << 20;
 // The room a line is first formed in; a longer one is formed again.
 constexpr std::size_t kLineRoom = 8192;
+// Bytes readable after the end of the room a line is formed in (see VerdictCache).
+constexpr std::size_t kSlack = 32;
 // A rejected line is shown in the error file up to this many bytes.
 constexpr std::size_t kShownLine = 4096;
 constexpr std::size_t kMaxDepth = 8;
@@ -54,26 +57,65 @@ constexpr auto kFieldCounts = [] {
   return counts;
 }();
 
-// What the copy loop needs of each field, worked out once.
-struct QuickCheck {
-  std::uint8_t unusual;  // classes of characters that send the value to normaliseInPlace
-  bool digitsPass;       // a value of digits only that fits `limit` needs no other check
-  bool exact;
-  std::uint32_t limit;  // its size, or no limit
+// The coded fields of each record function, judged by validators once the line is well formed:
+// the field, its validator in kValueChecks and the field whose value is the validator's second
+// argument (-1 for none), in the order of the fields.
+struct CodedField {
+  std::uint8_t field;
+  std::uint8_t check;
+  std::int16_t second;
 };
-constexpr auto kQuickChecks = [] {
-  std::array<QuickCheck, std::size(kFields)> checks{};
-  for (std::size_t i = 0; i < std::size(kFields); ++i) {
-    const Field& f = kFields[i];
-    const std::size_t limit = f.size ? f.size : (f.type == 'C' ? kDefaultTextSize : 0);
-    checks[i] = {unusualFor(f), !(f.flags & (kDate | kMonth)), f.exact,
-                 limit ? static_cast<std::uint32_t>(limit) : UINT32_MAX};
+
+constexpr std::uint8_t checkOf(const RecordFunction& fn, std::size_t i) {
+  return static_cast<int>(i) == fn.checkedField ? fn.check : kFields[kShapes[fn.shape].firstField + i].valueCheck;
+}
+
+constexpr std::size_t countCodedFields() {
+  std::size_t n = 0;
+  for (const RecordFunction& fn : kRecordFunctions)
+    for (std::size_t i = 0; i < kShapes[fn.shape].fieldCount; ++i) n += checkOf(fn, i) ? 1 : 0;
+  return n;
+}
+
+struct CodedFields {
+  std::array<CodedField, countCodedFields()> fields{};
+  std::array<std::uint16_t, std::size(kRecordFunctions) + 1> first{};  // of each function in `fields`
+};
+
+constexpr CodedFields kCodedFields = [] {
+  CodedFields t;
+  std::size_t n = 0;
+  for (std::size_t f = 0; f < std::size(kRecordFunctions); ++f) {
+    const RecordFunction& fn = kRecordFunctions[f];
+    const Shape& shape = kShapes[fn.shape];
+    t.first[f] = static_cast<std::uint16_t>(n);
+    for (std::size_t i = 0; i < shape.fieldCount; ++i) {
+      const std::uint8_t c = checkOf(fn, i);
+      if (!c) continue;
+      std::int16_t second = -1;
+      if (kValueChecks[c].second)
+        for (std::size_t j = 0; j < shape.fieldCount; ++j)
+          if (std::string_view(kFields[shape.firstField + j].name) == kValueChecks[c].second)
+            second = static_cast<std::int16_t>(j);
+      t.fields[n++] = {static_cast<std::uint8_t>(i), c, second};
+    }
   }
-  return checks;
+  t.first[std::size(kRecordFunctions)] = static_cast<std::uint16_t>(n);
+  return t;
+}();
+static_assert(kMaxFields <= UINT8_MAX && std::size(kValueChecks) <= UINT8_MAX + 1);
+
+// The value each validator accepts besides its own, as a view.
+constexpr auto kAlsoAccepted = [] {
+  std::array<std::string_view, std::size(kValueChecks)> also{};
+  for (std::size_t c = 0; c < also.size(); ++c)
+    if (kValueChecks[c].also) also[c] = kValueChecks[c].also;
+  return also;
 }();
 
 constexpr int kBlock9 = static_cast<int>(kBlockOrder.find('9'));
 
+// Also the index of kFieldPlans.
 enum class Direction : std::uint8_t { Unknown, Entry, Exit };
 
 // UTF-8 (our source) to the Windows-1252 of the files we write.
@@ -144,36 +186,74 @@ class ErrorFile {
   std::ofstream stream_;
 };
 
-// The validators' verdicts already given in this file: files repeat the same codes over and over.
-// Two values of one validator may share a slot, the later replacing the earlier.
+// Whether the coded field's value passes its validator (or is the value accepted besides).
+bool judgeValue(std::uint8_t check, std::string_view value, std::string_view second) {
+  const ValueCheck& c = kValueChecks[check];
+  if (c.also && value == kAlsoAccepted[check]) return true;
+  const char* validator = c.alternative && value.size() == 11 ? c.alternative : c.validator;
+  return validateValues(validator, value, second) != 0;
+}
+
+// The verdicts on coded fields already given in this file: files repeat the same codes over and
+// over. A value of up to 24 bytes is its own key, read as three words from the line it lies in
+// (which has room after it); two values of one slot share it, the later replacing the earlier.
 class VerdictCache {
  public:
-  bool judge(std::uint8_t check, const char* validator, std::string_view value, std::string_view second) {
-    if (!second.empty() || value.size() > kLongest) return validateValues(validator, value, second) != 0;
-    std::uint32_t h = 2166136261u ^ check;
-    for (const char c : value) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    Entry& e = entries_[h % kEntries];
-    if (e.check == check && e.length == value.size() && std::memcmp(e.value, value.data(), value.size()) == 0)
-      return e.valid;
-    const bool valid = validateValues(validator, value, second) != 0;
-    e.check = check;
-    e.length = static_cast<std::uint8_t>(value.size());
-    e.valid = valid;
-    std::memcpy(e.value, value.data(), value.size());
-    return valid;
+  // The value lies in a buffer with kReadable bytes after its start.
+  static constexpr std::size_t kReadable = 24;
+
+  bool judge(std::uint8_t check, std::string_view value, std::string_view second) {
+    const std::size_t n = value.size();
+    if (n <= 8 && second.empty()) {  // most codes: one word
+      std::uint64_t word;
+      std::memcpy(&word, value.data(), 8);
+      word &= wordMask(n, 0);
+      const std::uint32_t tag = tagOf(check, n);
+      Entry& e = entries_[slot((word ^ tag) * 0x9E3779B97F4A7C15u)];
+      if (e.key.tag == tag && e.key.words[0] == word) return e.valid;
+      return remember(e, Key{{word, 0, 0}, tag}, check, value, second);
+    }
+    if (n > kReadable || !second.empty()) return judgeValue(check, value, second);
+    Key key{{}, tagOf(check, n)};
+    std::memcpy(key.words.data(), value.data(), kReadable);
+    for (std::size_t w = 0; w < key.words.size(); ++w) key.words[w] &= wordMask(n, w);
+    Entry& e = entries_[slot(((key.words[0] ^ key.tag) * 0x9E3779B97F4A7C15u) ^ (key.words[1] * 0xC2B2AE3D27D4EB4Fu) ^
+                             (key.words[2] * 0x165667B19E3779F9u))];
+    if (e.key.tag == key.tag && e.key.words == key.words) return e.valid;
+    return remember(e, key, check, value, second);
   }
   void clear() { entries_.fill(Entry{}); }
 
  private:
-  static constexpr std::size_t kLongest = 20, kEntries = 4096;
-  struct Entry {
-    std::uint8_t check = 0;
-    std::uint8_t length = 0;
-    bool valid = false;
-    char value[kLongest + 1]{};
+  static constexpr std::size_t kEntryBits = 12;
+  struct Key {
+    std::array<std::uint64_t, 3> words;
+    std::uint32_t tag;  // the validator, the value's length, and that the entry is in use
   };
-  std::array<Entry, kEntries> entries_{};
+  struct Entry {
+    Key key{};
+    bool valid = false;
+  };
+  static std::uint32_t tagOf(std::uint8_t check, std::size_t n) {
+    return check | static_cast<std::uint32_t>(n) << 8 | std::uint32_t{1} << 16;
+  }
+  static std::size_t slot(std::uint64_t hash) { return static_cast<std::size_t>(hash >> (64 - kEntryBits)); }
+  // The bytes of word w that belong to a value of n bytes.
+  static std::uint64_t wordMask(std::size_t n, std::size_t w) {
+    const std::size_t bytes = n > 8 * w ? std::min<std::size_t>(n - 8 * w, 8) : 0;
+    if (bytes == 8) return ~std::uint64_t{0};
+    const std::uint64_t low = (std::uint64_t{1} << (8 * bytes)) - 1;
+    return std::endian::native == std::endian::little ? low : ~(~std::uint64_t{0} >> (8 * bytes));
+  }
+  static bool remember(Entry& e, const Key& key, std::uint8_t check, std::string_view value, std::string_view second) {
+    const bool valid = judgeValue(check, value, second);
+    e = {key, valid};
+    return valid;
+  }
+  std::array<Entry, std::size_t{1} << kEntryBits> entries_{};
 };
+
+static_assert(VerdictCache::kReadable <= kSlack);
 
 struct Level {
   std::int16_t record = -1;
@@ -202,7 +282,7 @@ struct FileState {
 
 class Writer {
  public:
-  Writer() : buffer_(std::make_unique_for_overwrite<char[]>(kBufferSize)) {}
+  Writer() : buffer_(std::make_unique<char[]>(kBufferSize + kSlack)) {}
   ~Writer();
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
@@ -233,10 +313,13 @@ class Writer {
   bool appendFields(const RecordFunction& fn, const Record& rec, std::initializer_list<esc::Text> args,
                     Direction direction, const Where& where, bool placed);
   // Judges the coded fields of a well-formed line by their validators.
-  bool checkValues(const RecordFunction& fn, std::initializer_list<esc::Text> args, const Where& where);
+  bool checkValues(std::size_t function, std::initializer_list<esc::Text> args, const Where& where);
+  [[gnu::noinline]] void refuseValue(std::size_t function, const CodedField& coded,
+                                     std::initializer_list<esc::Text> args, const Where& where,
+                                     std::string_view second);
   // The normalised value of field i of the line.
   std::string_view fieldValue(std::size_t i) const {
-    return line().substr(fieldStart_[i], fieldStart_[i + 1] - fieldStart_[i] - 1);
+    return {line_ + fieldStart_[i], fieldStart_[i + 1] - fieldStart_[i] - 1};
   }
   void appendText(std::string_view text) {
     std::memcpy(line_ + lineLength_, text.data(), text.size());
@@ -264,7 +347,7 @@ class Writer {
   std::mutex mutex_;
   FileState file_;
   std::ofstream data_;
-  std::unique_ptr<char[]> buffer_;  // kBufferSize bytes, buffered_ of them in use
+  std::unique_ptr<char[]> buffer_;  // kBufferSize bytes (and kSlack more), buffered_ of them in use
   std::size_t buffered_ = 0;
   std::vector<char> scratch_;
   char* line_ = nullptr;  // the line (or lines, for 9900) of the current call
@@ -305,8 +388,11 @@ void Writer::internalError(std::string_view caller, const char* what) noexcept {
 }
 
 void Writer::endCall() {
-  if (logged_ && file_.open) flushBuffer();
-  errors_.flush();
+  // Whatever the call told is on disk when it returns, with the lines it concerns.
+  if (logged_) {
+    if (file_.open) flushBuffer();
+    errors_.flush();
+  }
   logged_ = false;
   if (scratch_.capacity() > 4 * kBufferSize) scratch_ = std::vector<char>();
 }
@@ -459,7 +545,7 @@ char* Writer::lineSpace(std::size_t bound, bool placed) {
   lineLength_ = 0;
   lineInScratch_ = !placed || bound > kBufferSize;
   if (lineInScratch_) {
-    if (scratch_.size() < bound) scratch_.resize(bound);
+    if (scratch_.size() < bound + kSlack) scratch_.resize(bound + kSlack);
     return line_ = scratch_.data();
   }
   if (buffered_ + bound > kBufferSize) flushBuffer();
@@ -487,7 +573,6 @@ std::int32_t Writer::record(std::size_t function, std::initializer_list<esc::Tex
 
 std::string Writer::structureProblem(std::size_t index) const {
   const Record& rec = kRecords[index];
-  const std::string code = rec.code;
   const char block = kBlockOrder[rec.block];
   const auto blockName = [](int b) { return std::string("bloco ") + kBlockOrder[static_cast<std::size_t>(b)]; };
   const auto closer = [](int b) { return std::string(1, kBlockOrder[static_cast<std::size_t>(b)]) + "990"; };
@@ -528,20 +613,24 @@ std::string Writer::structureProblem(std::size_t index) const {
     case RecordKind::Plain: break;
   }
 
-  if (file_.openBlock != rec.block)
-    return "o registro " + code + " pertence ao " + blockName(rec.block) + ", que não está aberto.";
   const std::size_t level = rec.level;
-  const std::string parent = kRecords[static_cast<std::size_t>(rec.parent)].code;
-  if (file_.depth < level || file_.stack[level - 1].record != rec.parent)
-    return "o registro " + code + " só pode vir abaixo de um registro " + parent + " (seu registro pai).";
-  if (file_.depth > level && static_cast<std::size_t>(file_.stack[level].record) > index)
-    return "fora da ordem do leiaute: o registro " + code + " não pode vir depois do registro " +
+  const bool underParent =
+      file_.openBlock == rec.block && file_.depth >= level && file_.stack[level - 1].record == rec.parent;
+  const bool inOrder = !(file_.depth > level && static_cast<std::size_t>(file_.stack[level].record) > index);
+  const bool roomLeft = !(rec.maxPerParent && rec.slot >= 0 &&
+                          file_.stack[level - 1].children[static_cast<std::size_t>(rec.slot)] >= rec.maxPerParent);
+  if (underParent && inOrder && roomLeft) return {};
+
+  // The texts are put together only for a record out of place.
+  const std::string code = "o registro " + std::string(rec.code);
+  const char* parent = kRecords[static_cast<std::size_t>(rec.parent)].code;
+  if (file_.openBlock != rec.block) return code + " pertence ao " + blockName(rec.block) + ", que não está aberto.";
+  if (!underParent) return code + " só pode vir abaixo de um registro " + parent + " (seu registro pai).";
+  if (!inOrder)
+    return "fora da ordem do leiaute: " + code + " não pode vir depois do registro " +
            kRecords[static_cast<std::size_t>(file_.stack[level].record)].code + " sob o mesmo registro " + parent + ".";
-  if (rec.maxPerParent && rec.slot >= 0 &&
-      file_.stack[level - 1].children[static_cast<std::size_t>(rec.slot)] >= rec.maxPerParent)
-    return "o registro " + code + " só pode aparecer " + std::to_string(rec.maxPerParent) +
-           (rec.maxPerParent == 1 ? " vez" : " vezes") + " sob cada registro " + parent + ".";
-  return {};
+  return code + " só pode aparecer " + std::to_string(rec.maxPerParent) + (rec.maxPerParent == 1 ? " vez" : " vezes") +
+         " sob cada registro " + parent + ".";
 }
 
 Direction Writer::directionOf(const Record& rec, std::initializer_list<esc::Text> args, bool placed) const {
@@ -562,40 +651,31 @@ bool Writer::formatFields(const Record& rec, const Shape& own, std::size_t count
   std::memcpy(out + 1, rec.code, 4);
   out[5] = '|';
   std::size_t at = 6;
-  const Presence Field::*side = direction == Direction::Entry  ? &Field::entry
-                                : direction == Direction::Exit ? &Field::exit
-                                                               : &Field::undirected;
+  // The values, as many as the fields: those the function has no argument for are empty.
+  const esc::Text* values = args.begin();
+  std::array<esc::Text, kMaxFields> padded;
+  if (args.size() < count) {
+    padded.fill(nullptr);
+    std::copy(args.begin(), args.end(), padded.begin());
+    values = padded.data();
+  }
+  const FieldPlan* plans = kFieldPlans[static_cast<std::size_t>(direction)].data() + own.firstField;
+  // Up to where a value can be written in one block of 16, its '|' and the line's CR LF after it.
+  const std::size_t blockEnd = limit >= 16 + 3 ? limit - (16 + 3) : 0;
+  std::uint32_t any = 0;
   for (std::size_t i = 0; i < count; ++i) {
-    const Field& f = kFields[own.firstField + i];
-    const QuickCheck& q = kQuickChecks[own.firstField + i];
-    const std::size_t start = at;
-    std::uint8_t seen = 0;
-    if (const char* p = i < args.size() ? args.begin()[i] : nullptr) {
-      for (char c = *p; c != '\0'; c = *++p) {
-        if (at == limit) return false;
-        out[at++] = c;
-        seen |= kCharClasses[static_cast<unsigned char>(c)];
-      }
-    }
-    const std::size_t n = at - start;
-    const Presence presence = f.*side;
-    std::uint32_t problems = 0;
-    if (n == 0) {
-      problems = presence == Presence::Required ? std::uint32_t{kMissing} : 0u;
-    } else if ((seen & q.unusual) || isBlank(out[start]) || isBlank(out[at - 1])) {
-      const FieldOutcome r = normaliseInPlace(f, presence, out + start, n);
-      problems = r.problems;
-      at = start + r.length;
-    } else if (!(seen == kDigitChar && q.digitsPass && presence != Presence::Forbidden &&
-                 (q.exact ? n == q.limit : n <= q.limit))) {
-      problems = checkValue(f, presence, std::string_view(out + start, n), seen);
-    }
-    fieldStart_[i] = start;
+    fieldStart_[i] = at;
+    const bool block = at <= blockEnd;
+    if (!block && limit - at < 3) return false;  // no room for the field's '|' and the line's CR LF
+    std::size_t n;
+    std::uint32_t problems;
+    if (!copyField(plans[i], values[i], out + at, limit - at - 3, block, n, problems)) return false;
     fieldProblems_[i] = problems;
-    anyProblem_ |= problems;
-    if (at + 3 > limit) return false;  // its '|', and the line's CR LF
+    any |= problems;
+    at += n;
     out[at++] = '|';
   }
+  anyProblem_ = any;
   fieldStart_[count] = at;
   fieldCount_ = count;
   out[at++] = '\r';
@@ -658,29 +738,36 @@ bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::init
   return ok;
 }
 
-bool Writer::checkValues(const RecordFunction& fn, std::initializer_list<esc::Text> args, const Where& where) {
-  const Shape& own = kShapes[fn.shape];
+bool Writer::checkValues(std::size_t function, std::initializer_list<esc::Text> args, const Where& where) {
   bool ok = true;
-  for (std::size_t i = 0; i < fieldCount_; ++i) {
-    const Field& f = kFields[own.firstField + i];
-    const std::uint8_t c = static_cast<int>(i) == fn.checkedField ? fn.check : f.valueCheck;
-    if (c == 0 || fieldProblems_[i]) continue;  // a value of the wrong form is told about already
+  const CodedField* coded = kCodedFields.fields.data() + kCodedFields.first[function];
+  const CodedField* const last = kCodedFields.fields.data() + kCodedFields.first[function + 1];
+  // The fields absent from this layout version come last.
+  for (; coded != last && coded->field < fieldCount_; ++coded) {
+    const std::size_t i = coded->field;
+    if (anyProblem_ && fieldProblems_[i]) continue;  // a value of the wrong form is told about already
     const std::string_view value = fieldValue(i);
-    const ValueCheck& check = kValueChecks[c];
-    if (value.empty() || (check.also && value == check.also)) continue;
-    const char* validator = check.alternative && value.size() == 11 ? check.alternative : check.validator;
-    std::string_view second;
-    if (check.second)
-      for (std::size_t j = 0; j < fieldCount_; ++j)
-        if (std::string_view(kFields[own.firstField + j].name) == check.second) second = fieldValue(j);
-    if (verdicts_.judge(c, validator, value, second)) continue;
+    if (value.empty()) continue;
+    const auto j = static_cast<std::size_t>(coded->second);
+    const std::string_view second = coded->second >= 0 && j < fieldCount_ ? fieldValue(j) : std::string_view();
+    if (verdicts_.judge(coded->check, value, second)) continue;
     ok = false;
-    const std::string_view raw = i < args.size() ? esc::bytes(args.begin()[i]) : std::string_view();
-    addError(prefix(where) + ", campo " + twoDigits(i + 2) + " " + f.name + ", valor " + showValue(raw) + ": " +
-             cp("valor recusado pela validação " + std::string(validator)) +
-             (check.second ? " (" + std::string(check.second) + " " + showValue(second) + ")" : std::string()) + ".");
+    refuseValue(function, *coded, args, where, second);
   }
   return ok;
+}
+
+void Writer::refuseValue(std::size_t function, const CodedField& coded, std::initializer_list<esc::Text> args,
+                         const Where& where, std::string_view second) {
+  const std::size_t i = coded.field;
+  const Field& f = kFields[kShapes[kRecordFunctions[function].shape].firstField + i];
+  const ValueCheck& check = kValueChecks[coded.check];
+  const std::string_view value = fieldValue(i);
+  const char* validator = check.alternative && value.size() == 11 ? check.alternative : check.validator;
+  const std::string_view raw = i < args.size() ? esc::bytes(args.begin()[i]) : std::string_view();
+  addError(prefix(where) + ", campo " + twoDigits(i + 2) + " " + f.name + ", valor " + showValue(raw) + ": " +
+           cp("valor recusado pela validação " + std::string(validator)) +
+           (check.second ? " (" + std::string(check.second) + " " + showValue(second) + ")" : std::string()) + ".");
 }
 
 void Writer::appendCount(const Record& rec, std::uint64_t count, bool placed) {
@@ -810,7 +897,7 @@ std::int32_t Writer::recordLocked(std::size_t function, std::initializer_list<es
   }
 
   if (!placed) {
-    if (fields) checkValues(fn, args, where);
+    if (fields) checkValues(function, args, where);
     std::string_view shown = line();
     if (shown.ends_with("\r\n")) shown.remove_suffix(2);
     addError(prefix(where) + ": linha recebida " + showValue(shown, kShownLine));
@@ -825,7 +912,7 @@ std::int32_t Writer::recordLocked(std::size_t function, std::initializer_list<es
       setFilePeriod(fieldValue(kDtIni), fieldValue(kDtFin));
     verdicts_.clear();
   }
-  if (fields) ok = checkValues(fn, args, where) && ok;
+  if (fields) ok = checkValues(function, args, where) && ok;
   commit(fn.record, direction, lineCount);
   return ok && !file_.ioFailed ? 0 : -1;
 }

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "calls.h"
@@ -89,52 +90,113 @@ void BM_LibraryWrite(benchmark::State& state) {
   state.counters["rss_growth_MiB"] = residentMiB() - before;
 }
 
-// The same bytes, written line by line through a stdio stream with the library's buffer size.
-void BM_PlainWrite(benchmark::State& state) {
-  const std::int64_t items = state.range(0);
+// What the plain writes repeat: the frame of a few lines around the documents, as the library
+// wrote them, and the values of C100 and C170 as the library received them.
+struct PlainInput {
+  std::vector<std::string> head, tail;
+  std::string c100, c170;  // the lines
+  Texts c100Values{validRecords().at("RegistroC100")};
+  Texts c170Values{validRecords().at("RegistroC170")};
+  std::string expected;  // the library's file
+};
+
+bool readLibraryFile(std::int64_t items, PlainInput& in) {
   TempDir source;
   const fs::path file = writeThroughLibrary(source, items);
-  if (file.empty()) {
+  if (file.empty()) return false;
+  in.expected = readFile(file);
+  const std::vector<std::string> lines = splitLines(in.expected);
+  std::size_t i = 0;
+  for (; !lines[i].starts_with("|C100|"); ++i) in.head.push_back(lines[i] + "\r\n");
+  in.c100 = lines[i] + "\r\n";
+  in.c170 = lines[i + 1] + "\r\n";
+  std::size_t j = lines.size();
+  while (!lines[j - 1].starts_with("|C170|")) --j;
+  for (; j < lines.size(); ++j) in.tail.push_back(lines[j] + "\r\n");
+  return true;
+}
+
+// One line formed from its values, as a program writing the file itself would: "|CODE|", then
+// each value and its '|', then CR LF.
+void formLine(std::string& line, std::string_view code, const std::vector<esc::Text>& values) {
+  line.clear();
+  line.push_back('|');
+  line.append(code);
+  line.push_back('|');
+  for (const esc::Text v : values) {
+    if (v) line.append(v);
+    line.push_back('|');
+  }
+  line.append("\r\n");
+}
+
+// Writes the file through a stdio stream with the library's buffer size: the frame's lines as
+// they are, and the documents either as ready lines or formed again from their values.
+template <bool kFormLines>
+void writePlain(const fs::path& path, std::int64_t items, const PlainInput& in, std::vector<char>& buffer) {
+  std::FILE* f = std::fopen(path.string().c_str(), "wb");
+  std::setvbuf(f, buffer.data(), _IOFBF, buffer.size());
+  std::string line;
+  line.reserve(1024);
+  for (const std::string& l : in.head) std::fwrite(l.data(), 1, l.size(), f);
+  for (std::int64_t k = 0; k < items; ++k) {
+    if (kFormLines) {
+      if (k % kItemsPerDocument == 0) {
+        formLine(line, "C100", in.c100Values.args);
+        std::fwrite(line.data(), 1, line.size(), f);
+      }
+      formLine(line, "C170", in.c170Values.args);
+      std::fwrite(line.data(), 1, line.size(), f);
+    } else {
+      if (k % kItemsPerDocument == 0) std::fwrite(in.c100.data(), 1, in.c100.size(), f);
+      std::fwrite(in.c170.data(), 1, in.c170.size(), f);
+    }
+  }
+  for (const std::string& l : in.tail) std::fwrite(l.data(), 1, l.size(), f);
+  std::fclose(f);
+}
+
+// The same bytes without the library: kFormLines false writes ready lines (a copy of bytes),
+// true forms each document line from the values the library was given. Both are checked once,
+// byte for byte, against the library's file before they are timed.
+template <bool kFormLines>
+void BM_PlainWrite(benchmark::State& state) {
+  const std::int64_t items = state.range(0);
+  PlainInput in;
+  if (!readLibraryFile(items, in)) {
     state.SkipWithError("a record call failed");
     return;
   }
-  // The file is a frame of a few lines around a repeating document: keep the distinct lines only.
-  std::vector<std::string> head, tail;
-  std::string c100, c170;
-  {
-    const std::vector<std::string> lines = splitLines(readFile(file));
-    std::size_t i = 0;
-    for (; !lines[i].starts_with("|C100|"); ++i) head.push_back(lines[i] + "\r\n");
-    c100 = lines[i] + "\r\n";
-    c170 = lines[i + 1] + "\r\n";
-    std::size_t j = lines.size();
-    while (!lines[j - 1].starts_with("|C170|")) --j;
-    for (; j < lines.size(); ++j) tail.push_back(lines[j] + "\r\n");
-  }
-  const std::uintmax_t expected = fs::file_size(file);
-  std::uintmax_t bytes = 0;
   std::vector<char> buffer(std::size_t{1} << 20);
+  {
+    TempDir dir;
+    writePlain<kFormLines>(dir.path() / "plain.txt", items, in, buffer);
+    if (readFile(dir.path() / "plain.txt") != in.expected) {
+      state.SkipWithError("the plain write did not produce the same bytes");
+      return;
+    }
+  }
   for (auto _ : state) {
     TempDir dir;
-    const fs::path plain = dir.path() / "plain.txt";
-    std::FILE* f = std::fopen(plain.string().c_str(), "wb");
-    std::setvbuf(f, buffer.data(), _IOFBF, buffer.size());
-    for (const std::string& l : head) std::fwrite(l.data(), 1, l.size(), f);
-    for (std::int64_t k = 0; k < items; ++k) {
-      if (k % kItemsPerDocument == 0) std::fwrite(c100.data(), 1, c100.size(), f);
-      std::fwrite(c170.data(), 1, c170.size(), f);
-    }
-    for (const std::string& l : tail) std::fwrite(l.data(), 1, l.size(), f);
-    std::fclose(f);
-    bytes = fs::file_size(plain);
+    writePlain<kFormLines>(dir.path() / "plain.txt", items, in, buffer);
   }
-  if (bytes != expected) state.SkipWithError("the plain write did not produce the same bytes");
   state.SetItemsProcessed(state.iterations() * recordsOf(items));
-  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(bytes));
+  state.SetBytesProcessed(state.iterations() * static_cast<std::int64_t>(in.expected.size()));
 }
 
 BENCHMARK(BM_LibraryWrite)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
-BENCHMARK(BM_PlainWrite)->Arg(100'000)->Arg(1'000'000)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_PlainWrite<false>)
+    ->Name("BM_PlainWriteOfReadyLines")
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK(BM_PlainWrite<true>)
+    ->Name("BM_PlainWriteFormingLines")
+    ->Arg(100'000)
+    ->Arg(1'000'000)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
 
 }  // namespace
 
