@@ -1,6 +1,5 @@
 #include "console.h"
 
-#include <algorithm>
 #include <cctype>
 #include <iterator>
 #include <stdexcept>
@@ -50,14 +49,13 @@ ProgramLocation locateProgram(std::string_view path) {
   }
   loc.folder = std::string(folder);
   if (loc.folder.empty() && !windows) loc.folder = ".";
-  if (!loc.folderWithSeparator.empty() && loc.folderWithSeparator.back() != sep &&
-      seps.find(loc.folderWithSeparator.back()) == std::string_view::npos)
-    loc.folderWithSeparator += sep;
+  // "C:console.exe": the folder ends in the drive's colon, not in a separator.
+  if (!loc.folderWithSeparator.empty() && loc.folderWithSeparator.back() == ':') loc.folderWithSeparator += sep;
 
-  std::string title(file.substr(0, file.find('.')));
-  std::transform(title.begin() + (title.empty() ? 0 : 1), title.end(), title.begin() + (title.empty() ? 0 : 1),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  loc.title = title;
+  // The title keeps the name's first character as it is and lowers the rest.
+  loc.title = std::string(file.substr(0, file.find('.')));
+  for (std::size_t i = 1; i < loc.title.size(); ++i)
+    loc.title[i] = static_cast<char>(std::tolower(static_cast<unsigned char>(loc.title[i])));
   return loc;
 }
 
