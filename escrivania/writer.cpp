@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "data_file.h"
 #include "fields.h"
 #include "layout.h"
 #include "validators.h"
@@ -24,12 +25,11 @@ namespace {
 namespace fs = std::filesystem;
 using namespace layout;
 
-// Lines are gathered in memory and written in blocks of this size.
-constexpr std::size_t kBufferSize = std::size_t{1} << 20;
+constexpr std::size_t kBufferSize = DataFile::kBufferSize;
 // The room a line is first formed in; a longer one is formed again.
 constexpr std::size_t kLineRoom = 8192;
 // Bytes readable after the end of the room a line is formed in (see VerdictCache).
-constexpr std::size_t kSlack = 32;
+constexpr std::size_t kSlack = DataFile::kSlack;
 // A rejected line is shown in the error file up to this many bytes.
 constexpr std::size_t kShownLine = 4096;
 constexpr std::size_t kMaxDepth = 8;
@@ -282,7 +282,7 @@ struct FileState {
 
 class Writer {
  public:
-  Writer() : buffer_(std::make_unique<char[]>(kBufferSize + kSlack)) {}
+  Writer() = default;
   ~Writer();
   Writer(const Writer&) = delete;
   Writer& operator=(const Writer&) = delete;
@@ -329,7 +329,9 @@ class Writer {
   std::size_t appendTotals(bool placed);
   bool takeVersion(std::initializer_list<esc::Text> args, const Where& where);
   void commit(std::size_t record, Direction direction, std::size_t lineCount);
-  void flushBuffer();
+  // Passes the buffered lines on to the disk (and waits until they are written), telling of a
+  // write that failed.
+  void flushBuffer(bool wait = false);
   std::string abandon(std::string_view caller);
 
   static std::string label(const RecordFunction& fn) { return std::string("Registro ") + (fn.name + 8); }
@@ -346,9 +348,7 @@ class Writer {
 
   std::mutex mutex_;
   FileState file_;
-  std::ofstream data_;
-  std::unique_ptr<char[]> buffer_;  // kBufferSize bytes (and kSlack more), buffered_ of them in use
-  std::size_t buffered_ = 0;
+  DataFile data_;
   std::vector<char> scratch_;
   char* line_ = nullptr;  // the line (or lines, for 9900) of the current call
   std::size_t lineLength_ = 0;
@@ -390,7 +390,7 @@ void Writer::internalError(std::string_view caller, const char* what) noexcept {
 void Writer::endCall() {
   // Whatever the call told is on disk when it returns, with the lines it concerns.
   if (logged_) {
-    if (file_.open) flushBuffer();
+    if (file_.open) flushBuffer(true);
     errors_.flush();
   }
   logged_ = false;
@@ -440,7 +440,7 @@ std::int32_t Writer::startLocked(esc::Text outputDir, esc::Text inputDir) {
   errors_.flush();
   clearFilePeriod();
   file_ = FileState{};
-  data_ = std::ofstream();
+  data_.close();
 
   const std::string out(esc::bytes(outputDir));
   const std::string in(esc::bytes(inputDir));
@@ -457,18 +457,15 @@ std::int32_t Writer::startLocked(esc::Text outputDir, esc::Text inputDir) {
     return -1;
   }
   const fs::path temporary = pathOf(out) / kTemporaryFileName;
-  data_.open(temporary, std::ios::binary | std::ios::trunc);
-  if (!data_) {
+  if (!data_.open(temporary)) {
     addError(cp("Inicia_SPED: não foi possível criar o arquivo ") + std::string(kTemporaryFileName) + " em " + out +
              cp(" (sem permissão de gravação?)."));
-    data_ = std::ofstream();
     return -1;
   }
   // The error file tells about this file only.
   errors_.remove();
   if (!carried.empty() && sameDirectory(previousDirectory, out))
     addError(carried + cp(" O novo arquivo substitui esse arquivo temporário."));
-  buffered_ = 0;
   verdicts_.clear();  // the tables may have changed
   file_.open = true;
   file_.temporary = temporary;
@@ -499,9 +496,8 @@ std::int32_t Writer::finishLocked() {
     addError("Finaliza_SPED: nenhum arquivo aberto.");
     return -1;
   }
-  flushBuffer();
-  data_.close();
-  if (data_.fail()) file_.ioFailed = true;
+  flushBuffer(true);
+  if (!data_.close()) file_.ioFailed = true;
   clearFilePeriod();
   const FileState done = std::move(file_);
   file_ = FileState{};
@@ -526,12 +522,13 @@ std::int32_t Writer::finishLocked() {
   return 0;
 }
 
-void Writer::flushBuffer() {
-  if (buffered_ > 0) {
-    data_.write(buffer_.get(), static_cast<std::streamsize>(buffered_));
-    buffered_ = 0;
+void Writer::flushBuffer(bool wait) {
+  if (wait) {
+    data_.sync();
+  } else {
+    data_.flush();
   }
-  if (file_.open && !data_ && !file_.ioFailed) {
+  if (file_.open && data_.failed() && !file_.ioFailed) {
     file_.ioFailed = true;
     addError(cp("Erro de gravação no arquivo ") + std::string(kTemporaryFileName) +
              cp(": o disco está cheio ou o arquivo deixou de estar acessível."));
@@ -548,8 +545,8 @@ char* Writer::lineSpace(std::size_t bound, bool placed) {
     if (scratch_.size() < bound + kSlack) scratch_.resize(bound + kSlack);
     return line_ = scratch_.data();
   }
-  if (buffered_ + bound > kBufferSize) flushBuffer();
-  return line_ = buffer_.get() + buffered_;
+  if (!data_.fits(bound)) flushBuffer();
+  return line_ = data_.room(bound);
 }
 
 std::int32_t Writer::record(std::size_t function, std::initializer_list<esc::Text> args) noexcept {
@@ -857,9 +854,9 @@ void Writer::commit(std::size_t index, Direction direction, std::size_t lineCoun
 
   if (lineInScratch_) {
     flushBuffer();
-    data_.write(line_, static_cast<std::streamsize>(lineLength_));
+    data_.writeDirectly(line_, lineLength_);
   } else {
-    buffered_ += lineLength_;
+    data_.keep(lineLength_);
   }
   if (rec.kind != RecordKind::Plain) flushBuffer();
 }

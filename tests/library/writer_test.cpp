@@ -258,6 +258,34 @@ TEST_F(WriterTest, ProgramEndingWithAFileOpenLeavesItIncomplete) {
 }
 #endif
 
+#if defined(__linux__)
+// A disk that takes no more bytes: the failure is told once, every later call answers -1, and the
+// file does not get its final name.
+TEST_F(WriterTest, AFailedWriteIsToldAndTheFileKeepsItsTemporaryName) {
+  if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  fs::create_symlink("/dev/full", file(kTemporaryName));
+  ASSERT_EQ(start(), 0);
+  call("Registro0000");  // its line goes to the disk now, or while the next call runs
+  for (const char* f : {"Registro0001", "Registro0990", "Registro9001", "Registro9900", "Registro9990", "Registro9999"})
+    EXPECT_EQ(call(f), -1) << f;
+  EXPECT_EQ(Finaliza_SPED(), -1);
+  EXPECT_FALSE(fs::exists(file(kFinalName)));
+  const std::vector<std::string> reasons = errorLines();
+  EXPECT_EQ(std::count_if(reasons.begin(), reasons.end(),
+                          [](const std::string& r) {
+                            return r ==
+                                   "Erro de gravação no arquivo EFD_ICMS_IPI.txt.parcial: o disco está cheio ou "
+                                   "o arquivo deixou de estar acessível.";
+                          }),
+            1)
+      << errors();
+  EXPECT_TRUE(contains(reasons,
+                       "Finaliza_SPED: houve erro de gravação no arquivo; ele ficou com o nome temporário "
+                       "EFD_ICMS_IPI.txt.parcial."))
+      << errors();
+}
+#endif
+
 TEST_F(WriterTest, StartingAgainClosesTheOpenFileAsIncompleteAndSaysSo) {
   openFile();
   ASSERT_EQ(call("Registro0005"), 0);
