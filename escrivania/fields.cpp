@@ -132,24 +132,38 @@ FieldOutcome checkInPlace(const Field& field, Presence presence, char* v, std::s
   return {checkValue(field, presence, std::string_view(v, n), seen), n};
 }
 
+#ifdef ESC_SSE2
+__m128i loadValueBlockSlowly(const char* p) {
+#ifndef ESC_CHECKED_MEMORY
+  // Near the end of a page: the aligned block holding p lies within it. A value with no zero
+  // there runs on into the next page, which is then readable.
+  const std::size_t skip = reinterpret_cast<std::uintptr_t>(p) & 15;
+  const __m128i aligned = _mm_load_si128(reinterpret_cast<const __m128i*>(p - skip));
+  if ((sse2::ends(aligned) >> skip) == 0) return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+  alignas(16) char block[32] = {};
+  _mm_store_si128(reinterpret_cast<__m128i*>(block), aligned);
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + skip));
+#else
+  alignas(16) char block[16] = {};
+  for (std::size_t i = 0; i < 16 && (block[i] = p[i]) != '\0'; ++i) {
+  }
+  return _mm_load_si128(reinterpret_cast<const __m128i*>(block));
+#endif
+}
+#endif
+
 namespace {
 
 // The next 16 bytes of a value, copied to dst and classified.
 Chunk copyValueChunk(char* dst, const char* src) {
+#ifdef ESC_SSE2
+  const __m128i v = loadValueBlock(src);
+  _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), v);
+  return sse2::classify(v);
+#else
 #ifndef ESC_CHECKED_MEMORY
   if (blockReadable(src)) return copyChunk(dst, src);
-#ifdef ESC_SSE2
-  // Near the end of a page: the aligned block holding src lies within it. A value with no zero
-  // there runs on into the next page, which is then readable.
-  const std::size_t skip = reinterpret_cast<std::uintptr_t>(src) & 15;
-  const __m128i aligned = _mm_load_si128(reinterpret_cast<const __m128i*>(src - skip));
-  if ((sse2::ends(aligned) >> skip) == 0) return copyChunk(dst, src);
-  alignas(16) char block[32] = {};
-  _mm_store_si128(reinterpret_cast<__m128i*>(block), aligned);
-  return copyChunk(dst, block + skip);
 #endif
-#endif
-#if defined(ESC_CHECKED_MEMORY) || !defined(ESC_SSE2)
   char block[16] = {};
   for (std::size_t i = 0; i < 16 && (block[i] = src[i]) != '\0'; ++i) {
   }

@@ -162,10 +162,10 @@ constexpr bool shortLengthPasses(const FieldPlan& plan, std::uint32_t n) { retur
 
 // Whether the commas (bit i: a comma at i) of a value of n digits and commas make a decimal number
 // that the plan accepts.
-constexpr bool commaPasses(const FieldPlan& plan, std::uint32_t commas, std::size_t n) {
+constexpr bool commaPasses(std::uint8_t decimals, std::uint32_t commas, std::size_t n) {
   if (commas == 0) return true;
   const auto at = static_cast<std::size_t>(std::countr_zero(commas));
-  return (commas & (commas - 1)) == 0 && at > 0 && at + 1 < n && n - at - 1 <= plan.decimals;
+  return (commas & (commas - 1)) == 0 && at > 0 && at + 1 < n && n - at - 1 <= decimals;
 }
 
 // Bit i of each mask tells about byte i of a block of 16.
@@ -196,17 +196,23 @@ inline Chunk copyChunkPortable(char* dst, const char* src) {
 namespace sse2 {
 inline std::uint32_t mask(__m128i m) { return static_cast<std::uint32_t>(_mm_movemask_epi8(m)); }
 inline std::uint32_t ends(__m128i v) { return mask(_mm_cmpeq_epi8(v, _mm_setzero_si128())); }
-inline std::uint32_t digits(__m128i v) {
+// Each byte of the block that is a digit, as 0xFF.
+inline __m128i digitBytes(__m128i v) {
   const __m128i shifted = _mm_sub_epi8(v, _mm_set1_epi8('0'));
-  return mask(_mm_cmpeq_epi8(_mm_min_epu8(shifted, _mm_set1_epi8(9)), shifted));
+  return _mm_cmpeq_epi8(_mm_min_epu8(shifted, _mm_set1_epi8(9)), shifted);
 }
-inline std::uint32_t commas(__m128i v) { return mask(_mm_cmpeq_epi8(v, _mm_set1_epi8(','))); }
-inline std::uint32_t spaces(__m128i v) { return mask(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))); }
-inline std::uint32_t unusual(__m128i v) {
+inline __m128i commaBytes(__m128i v) { return _mm_cmpeq_epi8(v, _mm_set1_epi8(',')); }
+// Control characters (below 0x20, and 0x7F) and '|'.
+inline __m128i unusualBytes(__m128i v) {
   const __m128i control = _mm_cmpeq_epi8(_mm_min_epu8(v, _mm_set1_epi8(0x1F)), v);
-  return mask(_mm_or_si128(
-      control, _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)), _mm_cmpeq_epi8(v, _mm_set1_epi8('|')))));
+  return _mm_or_si128(control,
+                      _mm_or_si128(_mm_cmpeq_epi8(v, _mm_set1_epi8(0x7F)), _mm_cmpeq_epi8(v, _mm_set1_epi8('|'))));
 }
+inline std::uint32_t digits(__m128i v) { return mask(digitBytes(v)); }
+inline std::uint32_t commas(__m128i v) { return mask(commaBytes(v)); }
+inline std::uint32_t spaces(__m128i v) { return mask(_mm_cmpeq_epi8(v, _mm_set1_epi8(' '))); }
+inline std::uint32_t unusual(__m128i v) { return mask(unusualBytes(v)); }
+inline Chunk classify(__m128i v) { return {ends(v), digits(v), commas(v), unusual(v), spaces(v)}; }
 }  // namespace sse2
 #endif
 
@@ -215,7 +221,7 @@ inline Chunk copyChunk(char* dst, const char* src) {
 #ifdef ESC_SSE2
   const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(src));
   _mm_storeu_si128(reinterpret_cast<__m128i*>(dst), v);
-  return {sse2::ends(v), sse2::digits(v), sse2::commas(v), sse2::unusual(v), sse2::spaces(v)};
+  return sse2::classify(v);
 #else
   return copyChunkPortable(dst, src);
 #endif
@@ -275,12 +281,115 @@ inline bool quickPasses(const FieldPlan& plan, __m128i v, std::uint32_t end) {
       break;
     case QuickKind::Decimal: {
       const std::uint32_t commas = sse2::commas(v) & live;
-      if ((~(sse2::digits(v) | commas) & live) || !commaPasses(plan, commas, n)) return false;
+      if ((~(sse2::digits(v) | commas) & live) || !commaPasses(plan.decimals, commas, n)) return false;
       break;
     }
     case QuickKind::None: return false;
   }
   return shortLengthPasses(plan, n);
+}
+#endif
+
+#ifdef ESC_SSE2
+// ---------------------------------------------------------------------------------------------
+// Forming a whole line in one pass.
+//
+// Most lines need nothing but copying: every value short, already in its normal form and right for
+// its field. formQuickly writes such a line in one tight pass that can only accept. At the first
+// value that needs a change, a closer look or an error report it gives up, and the line is formed
+// field by field (copyField) instead, which decides.
+
+enum class LineKind : std::uint8_t { Digits, Decimal, Text, Never };
+
+// A field's plan as that pass reads it.
+struct LinePlan {
+  std::uint16_t lengths;  // bit n (n < 16): a value of n characters may pass (bit 0: left empty)
+  LineKind kind;          // Never: only an empty value may pass
+  std::uint8_t decimals;
+};
+
+constexpr LinePlan linePlanOf(const FieldPlan& plan) {
+  const LineKind kind = plan.kind == QuickKind::Digits    ? LineKind::Digits
+                        : plan.kind == QuickKind::Decimal ? LineKind::Decimal
+                        : plan.kind == QuickKind::Text    ? LineKind::Text
+                                                          : LineKind::Never;  // dates and months
+  LinePlan p{plan.presence == layout::Presence::Required ? std::uint16_t{0} : std::uint16_t{1}, kind, plan.decimals};
+  for (std::uint16_t n = 1; n < 16; ++n)
+    if (kind != LineKind::Never && lengthPasses(plan, n)) p.lengths |= static_cast<std::uint16_t>(1u << n);
+  return p;
+}
+
+// The line plans of every field by the direction of its record, as kFieldPlans.
+inline constexpr auto kLinePlans = [] {
+  std::array<std::array<LinePlan, std::size(layout::kFields)>, 3> plans{};
+  for (std::size_t side = 0; side < 3; ++side)
+    for (std::size_t i = 0; i < std::size(layout::kFields); ++i) plans[side][i] = linePlanOf(kFieldPlans[side][i]);
+  return plans;
+}();
+
+// The first 16 bytes of a value at p, up to its zero byte at least (bytes after it may read as
+// zeros): read past the zero only within p's page of memory; builds that check every memory
+// access never read past it.
+__m128i loadValueBlockSlowly(const char* p);
+inline __m128i loadValueBlock(const char* p) {
+#ifdef ESC_CHECKED_MEMORY
+  return loadValueBlockSlowly(p);
+#else
+  if (!blockReadable(p)) [[unlikely]]
+    return loadValueBlockSlowly(p);
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+#endif
+}
+
+// Writes the values (null: empty) of the fields with these plans into line[at..): each value, then
+// '|'. Returns where the fields end, when every value passes its field as it is: the line needs no
+// change and has nothing to tell. Returns 0 when some value needs the exact way; the bytes written
+// are then to be formed again. starts[i]: where field i begins; starts[count]: where the fields end.
+// Writes nothing at or past line[room - 2], which is kept for the line's CR LF.
+inline std::size_t formQuickly(const LinePlan* plans, const char* const* values, std::size_t count, char* line,
+                               std::size_t at, std::size_t room, std::size_t* starts) {
+  // Each value passing takes at most one block of 16 bytes, with its '|'.
+  if (room < 2 || (room - 2 - at) / 16 < count) return 0;
+  for (std::size_t i = 0; i < count; ++i) {
+    starts[i] = at;
+    const LinePlan& plan = plans[i];
+    const char* const p = values[i];
+    if (p == nullptr) {
+      if (!(plan.lengths & 1u)) return 0;
+      line[at++] = '|';
+      continue;
+    }
+    const __m128i v = loadValueBlock(p);
+    const __m128i zeros = _mm_cmpeq_epi8(v, _mm_setzero_si128());
+    const std::uint32_t end = sse2::mask(zeros);
+    if (end == 0) return 0;  // 16 bytes or more
+    const auto n = static_cast<std::uint32_t>(std::countr_zero(end));
+    // The zero becomes the field's '|' (bytes after it are overwritten by what follows).
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(line + at), _mm_or_si128(v, _mm_and_si128(zeros, _mm_set1_epi8('|'))));
+    if (!((plan.lengths >> n) & 1u)) return 0;
+    const std::uint32_t live = (1u << n) - 1u;  // the bytes of the value
+    switch (plan.kind) {
+      case LineKind::Digits:
+        if (~sse2::mask(sse2::digitBytes(v)) & live) return 0;
+        break;
+      case LineKind::Decimal: {
+        const __m128i commas = sse2::commaBytes(v);
+        if (~sse2::mask(_mm_or_si128(sse2::digitBytes(v), commas)) & live) return 0;
+        const std::uint32_t c = sse2::mask(commas) & live;
+        if (c != 0 && !commaPasses(plan.decimals, c, n)) return 0;
+        break;
+      }
+      case LineKind::Text:
+        if ((sse2::mask(sse2::unusualBytes(v)) & live) || (n != 0 && (p[0] == ' ' || p[n - 1] == ' '))) return 0;
+        break;
+      case LineKind::Never:
+        if (n != 0) return 0;
+        break;
+    }
+    at += n + 1;
+  }
+  starts[count] = at;
+  return at;
 }
 #endif
 

@@ -310,6 +310,9 @@ class Writer {
   Direction directionOf(const Record& rec, std::initializer_list<esc::Text> args, bool placed) const;
   bool formatFields(const Record& rec, const Shape& own, std::size_t count, std::initializer_list<esc::Text> args,
                     Direction direction, char* out, std::size_t limit);
+  // Forms the line at once when every value passes as it is (fieldProblems_ then not set).
+  bool formLineQuickly(const Record& rec, const Shape& own, std::size_t count, const esc::Text* values,
+                       Direction direction);
   bool appendFields(const RecordFunction& fn, const Record& rec, std::initializer_list<esc::Text> args,
                     Direction direction, const Where& where, bool placed);
   // Judges the coded fields of a well-formed line by their validators.
@@ -681,6 +684,28 @@ bool Writer::formatFields(const Record& rec, const Shape& own, std::size_t count
   return true;
 }
 
+bool Writer::formLineQuickly(const Record& rec, const Shape& own, std::size_t count, const esc::Text* values,
+                             Direction direction) {
+#ifdef ESC_SSE2
+  char* out = lineSpace(kLineRoom, true);
+  out[0] = '|';
+  std::memcpy(out + 1, rec.code, 4);
+  out[5] = '|';
+  const LinePlan* plans = kLinePlans[static_cast<std::size_t>(direction)].data() + own.firstField;
+  const std::size_t end = formQuickly(plans, values, count, out, 6, kLineRoom, fieldStart_.data());
+  if (end == 0) return false;
+  out[end] = '\r';
+  out[end + 1] = '\n';
+  lineLength_ = end + 2;
+  fieldCount_ = count;
+  anyProblem_ = 0;
+  return true;
+#else
+  (void)rec, (void)own, (void)count, (void)values, (void)direction;
+  return false;
+#endif
+}
+
 bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::initializer_list<esc::Text> args,
                           Direction direction, const Where& where, bool placed) {
   const Shape& own = kShapes[fn.shape];
@@ -701,7 +726,8 @@ bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::init
 
   // The line is formed straight in the output buffer, each value copied while it is looked at; one
   // too long for the room taken is formed again once its length is known.
-  if (!placed || !formatFields(rec, own, count, args, direction, lineSpace(kLineRoom, placed), kLineRoom)) {
+  const bool quick = placed && args.size() >= count && formLineQuickly(rec, own, count, args.begin(), direction);
+  if (!quick && (!placed || !formatFields(rec, own, count, args, direction, lineSpace(kLineRoom, placed), kLineRoom))) {
     std::size_t bound = 8 + count;  // "|CODE|", a '|' after each field, CR LF
     for (std::size_t i = 0; i < count && i < args.size(); ++i) bound += esc::bytes(args.begin()[i]).size();
     formatFields(rec, own, count, args, direction, lineSpace(bound, placed), bound);
@@ -904,7 +930,7 @@ std::int32_t Writer::recordLocked(std::size_t function, std::initializer_list<es
     // COD_VER decides the forms, and the period the values that the validators accept.
     ok = takeVersion(args, where) && ok;
     constexpr std::size_t kDtIni = 2, kDtFin = 3;  // field positions 04 and 05 of 0000
-    if (!fieldProblems_[kDtIni] && !fieldProblems_[kDtFin] && fieldValue(kDtIni).size() == 8 &&
+    if ((!anyProblem_ || (!fieldProblems_[kDtIni] && !fieldProblems_[kDtFin])) && fieldValue(kDtIni).size() == 8 &&
         fieldValue(kDtFin).size() == 8)
       setFilePeriod(fieldValue(kDtIni), fieldValue(kDtFin));
     verdicts_.clear();

@@ -250,6 +250,68 @@ TEST(FieldChecks, AValueAcceptedAtOnceIsOneTheExactChecksKeepAndPass) {
 }
 #endif
 
+#ifdef ESC_SSE2
+// A line formed at once is accepted exactly when every value of it is one the exact checks keep as
+// it is and pass, short of 16 bytes and not a date (those always take the exact way); the line is
+// then each value and its '|', and nothing is written where CR LF goes or after it.
+TEST(FieldChecks, ALineFormedAtOnceIsTheLineOfValuesThatNeedNothing) {
+  std::mt19937 random(23);
+  const std::vector<std::size_t>& fields = distinctFields();
+  const std::vector<std::string>& values = sampleValues();
+  std::vector<std::string> held(12);
+  std::size_t accepted = 0, lines = 0;
+  for (std::size_t side = 0; side < 3; ++side) {
+    for (int k = 0; k < 30000; ++k) {
+      // A line of up to 8 fields, each empty, null or a sample value; plain digits and words are
+      // favoured so that whole lines pass often enough.
+      const std::size_t count = 1 + random() % 8;
+      std::vector<LinePlan> linePlans;
+      std::vector<const char*> args;
+      bool allPass = true;
+      std::string expected = "|C170|";
+      for (std::size_t i = 0; i < count; ++i) {
+        const std::size_t field = fields[random() % fields.size()];
+        const FieldPlan& plan = kFieldPlans[side][field];
+        const int pick = static_cast<int>(random() % 8);
+        held[i] = pick == 0   ? std::string()
+                  : pick <= 3 ? std::to_string(random() % 1000)
+                              : values[random() % values.size()];
+        held[i].append(64, '\0');  // room after the value, as most values have
+        const char* value = pick == 0 && random() % 2 ? nullptr : held[i].c_str();
+        linePlans.push_back(kLinePlans[side][field]);
+        args.push_back(value);
+        const std::string v = value ? value : "";
+        const Outcome exact = exactly(plan, value, 8192);
+        const bool dated = (kFields[field].flags & (layout::kDate | layout::kMonth)) != 0;
+        // Fields that drop punctuation (CNPJ, CPF, CEP, CFOP) take only digits at once, as text too.
+        const bool punctuated = (kFields[field].flags & layout::kPunctuation) != 0;
+        const bool digits = v.find_first_not_of("0123456789") == std::string::npos;
+        allPass = allPass && exact == Outcome{true, 0, v} && v.size() < 16 && !(dated && !v.empty()) &&
+                  !(punctuated && !digits);
+        expected += v + "|";
+      }
+      const std::size_t room = 6 + 16 * count + 2;
+      Out out(room + 16);
+      std::memcpy(out.data(), "|C170|", 6);
+      std::memset(out.data() + room - 2, '#', 18);
+      std::array<std::size_t, 13> starts{};
+      const std::size_t end = formQuickly(linePlans.data(), args.data(), count, out.data(), 6, room, starts.data());
+      ++lines;
+      ASSERT_EQ(end != 0, allPass) << "line " << expected << " (side " << side << ")";
+      ASSERT_EQ(out.value(room + 16).substr(room - 2), std::string(18, '#')) << expected;
+      if (!end) continue;
+      ++accepted;
+      ASSERT_EQ(out.value(end), expected);
+      for (std::size_t i = 0; i < count; ++i)
+        ASSERT_EQ(out.value(starts[i + 1] - 1).substr(starts[i]), args[i] ? std::string(args[i]) : std::string());
+    }
+  }
+  // Both ways are taken often.
+  EXPECT_GT(accepted, lines / 50);
+  EXPECT_LT(accepted, lines - lines / 20);
+}
+#endif
+
 // Rooms around each value's length: the copy fits exactly when the exact one does, and never
 // writes past the room.
 TEST(FieldChecks, TightRoomsFitAsTheExactCopyDoes) {
@@ -291,6 +353,15 @@ TEST(FieldChecks, ValuesEndingAtAnUnreadablePageAreReadNoFurther) {
         value[v.size()] = '\0';
         expectSameOutcome(plan, value, 8192);
         if (HasFatalFailure()) break;
+#ifdef ESC_SSE2
+        // A line of that one value, formed at once, reads no further either.
+        char line[64];
+        std::size_t starts[2];
+        const std::size_t end = formQuickly(&kLinePlans[0][field], &value, 1, line, 0, sizeof line, starts);
+        if (end != 0) {
+          ASSERT_EQ(std::string(line, end), v + "|");
+        }
+#endif
       }
     }
   }
