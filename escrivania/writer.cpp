@@ -115,6 +115,28 @@ constexpr auto kAlsoAccepted = [] {
 
 constexpr int kBlock9 = static_cast<int>(kBlockOrder.find('9'));
 
+// Documents cancelled (COD_SIT 02, late 03), denied (04) or whose number was voided (05) keep only
+// the fields that identify them; the others stay empty, and the document has no child records.
+// The key is left empty too when the number was voided.
+struct VoidedForm {
+  const char* record;
+  std::array<const char*, 8> kept;  // besides REG; null past the last
+  const char* key;
+};
+constexpr VoidedForm kVoidedForms[] = {
+    {"C100", {"IND_OPER", "IND_EMIT", "COD_MOD", "COD_SIT", "SER", "NUM_DOC", "CHV_NFE"}, "CHV_NFE"},
+    {"D100", {"IND_OPER", "IND_EMIT", "COD_MOD", "COD_SIT", "SER", "SUB", "NUM_DOC", "CHV_CTE"}, "CHV_CTE"},
+};
+
+// What COD_SIT says of such a document, or nothing for any other situation.
+std::string_view voidedSituation(std::string_view codSit) {
+  if (codSit == "02") return "cancelado";
+  if (codSit == "03") return "cancelado extemporâneo";
+  if (codSit == "04") return "denegado";
+  if (codSit == "05") return "numeração inutilizada";
+  return {};
+}
+
 // Also the index of kFieldPlans.
 enum class Direction : std::uint8_t { Unknown, Entry, Exit };
 
@@ -258,6 +280,7 @@ static_assert(VerdictCache::kReadable <= kSlack);
 struct Level {
   std::int16_t record = -1;
   Direction direction = Direction::Unknown;
+  bool voided = false;  // a document cancelled, denied or of a voided number: no child records
   std::array<std::uint8_t, kMaxLimitedChildren> children{};  // occurrences of each limited child
 };
 
@@ -308,8 +331,12 @@ class Writer {
 
   std::string structureProblem(std::size_t record) const;
   Direction directionOf(const Record& rec, std::initializer_list<esc::Text> args, bool placed) const;
-  bool formatFields(const Record& rec, const Shape& own, std::size_t count, std::initializer_list<esc::Text> args,
-                    Direction direction, char* out, std::size_t limit);
+  bool formatFields(const Record& rec, std::size_t count, std::initializer_list<esc::Text> args, const FieldPlan* plans,
+                    char* out, std::size_t limit);
+  // For a document that COD_SIT voids: its fields' plans in `plans`, those it must leave empty
+  // forbidden; the situation's name (UTF-8), or nothing for any other record or situation.
+  std::string_view voidedPlans(const Record& rec, const Shape& own, std::size_t count,
+                               std::initializer_list<esc::Text> args, const FieldPlan* usual, FieldPlan* plans);
   // Forms the line at once when every value passes as it is (fieldProblems_ then not set).
   bool formLineQuickly(const Record& rec, const Shape& own, std::size_t count, const esc::Text* values,
                        Direction direction);
@@ -359,7 +386,9 @@ class Writer {
   std::array<std::size_t, kMaxFields + 1> fieldStart_{};  // where each field of the line begins
   std::array<std::uint32_t, kMaxFields> fieldProblems_{};
   std::uint32_t anyProblem_ = 0;
-  std::size_t fieldCount_ = 0;  // fields of the line
+  std::size_t fieldCount_ = 0;      // fields of the line
+  std::string_view voided_;         // the situation of a document that COD_SIT voids (UTF-8), or empty
+  std::string_view situationCode_;  // its COD_SIT, as passed
   VerdictCache verdicts_;
   ErrorFile errors_;
   bool logged_ = false;
@@ -616,6 +645,10 @@ std::string Writer::structureProblem(std::size_t index) const {
   const std::size_t level = rec.level;
   const bool underParent =
       file_.openBlock == rec.block && file_.depth >= level && file_.stack[level - 1].record == rec.parent;
+  if (underParent && file_.stack[level - 1].voided)
+    return "o registro " + std::string(rec.code) + " não pode vir abaixo de um registro " +
+           kRecords[static_cast<std::size_t>(rec.parent)].code +
+           " de documento cancelado, denegado ou de numeração inutilizada (COD_SIT 02, 03, 04 ou 05).";
   const bool inOrder = !(file_.depth > level && static_cast<std::size_t>(file_.stack[level].record) > index);
   const bool roomLeft = !(rec.maxPerParent && rec.slot >= 0 &&
                           file_.stack[level - 1].children[static_cast<std::size_t>(rec.slot)] >= rec.maxPerParent);
@@ -643,8 +676,8 @@ Direction Writer::directionOf(const Record& rec, std::initializer_list<esc::Text
   return Direction::Unknown;
 }
 
-bool Writer::formatFields(const Record& rec, const Shape& own, std::size_t count, std::initializer_list<esc::Text> args,
-                          Direction direction, char* out, std::size_t limit) {
+bool Writer::formatFields(const Record& rec, std::size_t count, std::initializer_list<esc::Text> args,
+                          const FieldPlan* plans, char* out, std::size_t limit) {
   anyProblem_ = 0;
   if (limit < 8) return false;
   out[0] = '|';
@@ -659,7 +692,6 @@ bool Writer::formatFields(const Record& rec, const Shape& own, std::size_t count
     std::copy(args.begin(), args.end(), padded.begin());
     values = padded.data();
   }
-  const FieldPlan* plans = kFieldPlans[static_cast<std::size_t>(direction)].data() + own.firstField;
   // Up to where a value can be written in one block of 16, its '|' and the line's CR LF after it.
   const std::size_t blockEnd = limit >= 16 + 3 ? limit - (16 + 3) : 0;
   std::uint32_t any = 0;
@@ -706,6 +738,31 @@ bool Writer::formLineQuickly(const Record& rec, const Shape& own, std::size_t co
 #endif
 }
 
+std::string_view Writer::voidedPlans(const Record& rec, const Shape& own, std::size_t count,
+                                     std::initializer_list<esc::Text> args, const FieldPlan* usual, FieldPlan* plans) {
+  const VoidedForm* form = nullptr;
+  for (const VoidedForm& f : kVoidedForms)
+    if (std::string_view(f.record) == rec.code) form = &f;
+  if (form == nullptr) return {};
+  const std::span<const Field> fields = fieldsOf(own).first(count);
+  const auto codSit =
+      std::find_if(fields.begin(), fields.end(), [](const Field& f) { return std::string_view(f.name) == "COD_SIT"; });
+  const auto at = static_cast<std::size_t>(codSit - fields.begin());
+  if (at >= args.size()) return {};
+  const std::string_view code = trimmed(esc::bytes(args.begin()[at]));
+  const std::string_view situation = voidedSituation(code);
+  if (situation.empty()) return {};
+  situationCode_ = code;
+  for (std::size_t i = 0; i < count; ++i) {
+    const std::string_view name = fields[i].name;
+    const bool kept =
+        std::any_of(form->kept.begin(), form->kept.end(), [&](const char* k) { return k != nullptr && name == k; }) &&
+        !(code == "05" && name == form->key);
+    plans[i] = kept ? usual[i] : planOf(own.firstField + i, Presence::Forbidden);
+  }
+  return situation;
+}
+
 bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::initializer_list<esc::Text> args,
                           Direction direction, const Where& where, bool placed) {
   const Shape& own = kShapes[fn.shape];
@@ -724,13 +781,19 @@ bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::init
     ok = false;
   }
 
+  const FieldPlan* plans = kFieldPlans[static_cast<std::size_t>(direction)].data() + own.firstField;
+  std::array<FieldPlan, kMaxFields> voided;
+  voided_ = voidedPlans(rec, own, count, args, plans, voided.data());
+  if (!voided_.empty()) plans = voided.data();
+
   // The line is formed straight in the output buffer, each value copied while it is looked at; one
   // too long for the room taken is formed again once its length is known.
-  const bool quick = placed && args.size() >= count && formLineQuickly(rec, own, count, args.begin(), direction);
-  if (!quick && (!placed || !formatFields(rec, own, count, args, direction, lineSpace(kLineRoom, placed), kLineRoom))) {
+  const bool quick =
+      placed && voided_.empty() && args.size() >= count && formLineQuickly(rec, own, count, args.begin(), direction);
+  if (!quick && (!placed || !formatFields(rec, count, args, plans, lineSpace(kLineRoom, placed), kLineRoom))) {
     std::size_t bound = 8 + count;  // "|CODE|", a '|' after each field, CR LF
     for (std::size_t i = 0; i < count && i < args.size(); ++i) bound += esc::bytes(args.begin()[i]).size();
-    formatFields(rec, own, count, args, direction, lineSpace(bound, placed), bound);
+    formatFields(rec, count, args, plans, lineSpace(bound, placed), bound);
   }
 
   for (std::size_t i = 0; anyProblem_ && i < count; ++i) {
@@ -747,6 +810,9 @@ bool Writer::appendFields(const RecordFunction& fn, const Record& rec, std::init
       std::string rule = describeProblem(static_cast<FieldProblem>(bit), f, value);
       if (bit == kMissing && i >= fn.argc)
         rule = "campo obrigatório no leiaute " + threeDigits(file_.version) + ", que a função " + fn.name + " não tem";
+      if (bit == kNotAllowed && !voided_.empty())
+        rule = "em documento com COD_SIT " + std::string(situationCode_) + " (" + std::string(voided_) +
+               ") este campo fica vazio";
       addError(head + cp(rule) + ".");
     }
   }
@@ -848,6 +914,7 @@ void Writer::commit(std::size_t index, Direction direction, std::size_t lineCoun
     Level& l = file_.stack[level];
     l.record = static_cast<std::int16_t>(index);
     l.direction = direction;
+    l.voided = !voided_.empty();
     l.children.fill(0);
     file_.depth = level + 1;
   };
@@ -891,6 +958,7 @@ std::int32_t Writer::recordLocked(std::size_t function, std::initializer_list<es
   if (function >= std::size(kRecordFunctions)) return -1;
   const RecordFunction& fn = kRecordFunctions[function];
   const Record& rec = kRecords[fn.record];
+  voided_ = {};
   if (!file_.open) {
     addError(label(fn) + ": nenhum arquivo aberto; chame Inicia_SPED antes.");
     return -1;

@@ -279,6 +279,71 @@ INSTANTIATE_TEST_SUITE_P(
                       "nada pode ser gravado depois do registro 9999."}),
     [](const auto& info) { return testName(info.param.what); });
 
+// A document that COD_SIT voids (cancelled 02, late 03, denied 04, number voided 05) keeps only the
+// fields that identify it, leaves the others empty and has no child records.
+TEST_F(LibraryTest, VoidedDocumentsKeepOnlyTheFieldsThatIdentifyThem) {
+  openFile("016");  // 2022: denied and voided documents were still reported
+  ASSERT_EQ(call("Registro0990"), 0);
+  ASSERT_EQ(call("RegistroC001"), 0);
+  const Args sample = valid("RegistroC100");
+  const std::string key = sample[7];  // CHV_NFE
+  const auto voided = [&](const std::string& situation, const std::string& chv) {
+    Args a(sample.size());
+    for (const std::size_t kept : {0, 1, 3, 4, 5, 6}) a[kept] = sample[kept];  // IND_OPER ... NUM_DOC
+    a[4] = situation;
+    a[7] = chv;
+    return a;
+  };
+  for (const auto& [situation, chv] :
+       {std::pair<std::string, std::string>{"02", key}, {"03", key}, {"04", key}, {"05", ""}}) {
+    EXPECT_EQ(call("RegistroC100", voided(situation, chv)), 0) << situation << "\n" << errors();
+    EXPECT_EQ(call("RegistroC170"), -1) << situation;
+  }
+  const std::vector<std::string> lines = closeAndReadPartial();
+  ASSERT_EQ(lines.size(), 8u);  // 0000, 0001, 0990, C001 and the four C100: no C170 under any of them
+  EXPECT_EQ(lines[4], "|C100|1|0||55|02|1|123|" + key + "|||||||||||||||||||||");
+  EXPECT_EQ(lines[7], "|C100|1|0||55|05|1|123||||||||||||||||||||||");
+  EXPECT_TRUE(anyContains(errorLines(),
+                          "Registro C170 (não gravado, após a linha 5): o registro C170 não pode vir "
+                          "abaixo de um registro C100 de documento cancelado, denegado ou de numeração "
+                          "inutilizada (COD_SIT 02, 03, 04 ou 05)."))
+      << errors();
+}
+
+TEST_F(LibraryTest, VoidedDocumentsWithOtherFieldsFilledAreToldWhichToLeaveEmpty) {
+  openFile("016");
+  ASSERT_EQ(call("Registro0990"), 0);
+  ASSERT_EQ(call("RegistroC001"), 0);
+  Args full = valid("RegistroC100");
+  full[4] = "02";
+  EXPECT_EQ(call("RegistroC100", full), -1);  // the line is still written, so the file keeps its shape
+  full[4] = "05";
+  EXPECT_EQ(call("RegistroC100", full), -1);
+  Args regular = valid("RegistroC100");
+  regular[8] = "";  // DT_DOC
+  EXPECT_EQ(call("RegistroC100", regular), -1);
+  const std::vector<std::string> reasons = errorLines();
+  EXPECT_TRUE(anyContains(reasons,
+                          "Registro C100, linha 5, campo 10 DT_DOC, valor \"15012025\": em documento com "
+                          "COD_SIT 02 (cancelado) este campo fica vazio."))
+      << errors();
+  EXPECT_TRUE(
+      anyContains(reasons, "Registro C100, linha 6, campo 09 CHV_NFE, valor \"" + full[7] +
+                               "\": em documento com COD_SIT 05 (numeração inutilizada) este campo fica vazio."))
+      << errors();
+  EXPECT_FALSE(anyContains(reasons, "linha 6, campo 07 SER"));  // identifying fields stay as they were
+  // Any other situation keeps the layout's rules: a regular document has a date.
+  EXPECT_TRUE(anyContains(reasons, "Registro C100, linha 7, campo 10 DT_DOC, valor \"\": campo obrigatório"))
+      << errors();
+
+  // Transport documents too (D100: SUB and CHV_CTE).
+  ASSERT_EQ(call("RegistroC990"), 0);
+  ASSERT_EQ(call("RegistroD001"), 0);
+  Args d100(24);
+  d100[0] = "0", d100[1] = "1", d100[3] = "57", d100[4] = "05", d100[5] = "1", d100[6] = "2", d100[7] = "77";
+  EXPECT_EQ(call("RegistroD100", d100), 0) << errors();
+}
+
 TEST_F(LibraryTest, RecordsWithoutAFileAreRefusedWithTheirReason) {
   EXPECT_EQ(call("Registro0000"), -1);  // never started: no folder to tell it in
   openFile();

@@ -187,8 +187,9 @@ TEST(OurLibrary, CannedSequenceWritesACompleteFile) {
       runProgram(folder / L"escrivania-run.exe", {L"--output", output, L"Sequencia0000000504500460046509901"});
   ASSERT_TRUE(child.finished);
   EXPECT_EQ(child.exitCode, 0u);
-  // The console's sample values break some field rules: those records are written and reported,
-  // and the run ends with the closing message.
+  // The console's sample values break some field rules: those records are written and reported.
+  // Its C100 is a voided number (COD_SIT 05), so its C170 and C190 are refused and not written.
+  // The run ends with the closing message.
   std::string expected;
   for (const char* caption : {"Registro 0000", "Registro 0200", "Registro C100", "Registro C170", "Registro C190"})
     expected +=
@@ -203,8 +204,9 @@ TEST(OurLibrary, CannedSequenceWritesACompleteFile) {
   const std::string content = readFile(output + L"\\EFD_ICMS_IPI.txt");
   EXPECT_EQ(content.rfind("|0000|015|0|01062013|30062013|Nome empresarial|11222333000181|", 0), 0u);
   EXPECT_NE(content.find("\r\n|C100|"), std::string::npos);
-  EXPECT_NE(content.find("\r\n|9900|9900|30|\r\n"), std::string::npos);
-  EXPECT_TRUE(content.ends_with("\r\n|9999|59|\r\n"));
+  EXPECT_EQ(content.find("\r\n|C170|"), std::string::npos);
+  EXPECT_NE(content.find("\r\n|9900|9900|28|\r\n"), std::string::npos);
+  EXPECT_TRUE(content.ends_with("\r\n|9999|55|\r\n"));
   EXPECT_FALSE(readFile(output + L"\\EFD_ICMS_IPI_erros.txt").empty());
 }
 
