@@ -349,7 +349,7 @@ inline __m128i loadValueBlock(const char* p) {
 inline std::size_t formQuickly(const LinePlan* plans, const char* const* values, std::size_t count, char* line,
                                std::size_t at, std::size_t room, std::size_t* starts) {
   // Each value passing takes at most one block of 16 bytes, with its '|'.
-  if (room < 2 || (room - 2 - at) / 16 < count) return 0;
+  if (room < at + 2 || (room - 2 - at) / 16 < count) return 0;
   for (std::size_t i = 0; i < count; ++i) {
     starts[i] = at;
     const LinePlan& plan = plans[i];

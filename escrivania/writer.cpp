@@ -119,14 +119,17 @@ constexpr int kBlock9 = static_cast<int>(kBlockOrder.find('9'));
 // the fields that identify them; the others stay empty, and the document has no child records.
 // The key is left empty too when the number was voided.
 struct VoidedForm {
-  const char* record;
+  int record;                       // in kRecords
   std::array<const char*, 8> kept;  // besides REG; null past the last
   const char* key;
 };
 constexpr VoidedForm kVoidedForms[] = {
-    {"C100", {"IND_OPER", "IND_EMIT", "COD_MOD", "COD_SIT", "SER", "NUM_DOC", "CHV_NFE"}, "CHV_NFE"},
-    {"D100", {"IND_OPER", "IND_EMIT", "COD_MOD", "COD_SIT", "SER", "SUB", "NUM_DOC", "CHV_CTE"}, "CHV_CTE"},
+    {recordIndex("C100"), {"IND_OPER", "IND_EMIT", "COD_MOD", "COD_SIT", "SER", "NUM_DOC", "CHV_NFE"}, "CHV_NFE"},
+    {recordIndex("D100"),
+     {"IND_OPER", "IND_EMIT", "COD_MOD", "COD_SIT", "SER", "SUB", "NUM_DOC", "CHV_CTE"},
+     "CHV_CTE"},
 };
+static_assert(kVoidedForms[0].record >= 0 && kVoidedForms[1].record >= 0);
 
 // What COD_SIT says of such a document, or nothing for any other situation.
 std::string_view voidedSituation(std::string_view codSit) {
@@ -741,8 +744,9 @@ bool Writer::formLineQuickly(const Record& rec, const Shape& own, std::size_t co
 std::string_view Writer::voidedPlans(const Record& rec, const Shape& own, std::size_t count,
                                      std::initializer_list<esc::Text> args, const FieldPlan* usual, FieldPlan* plans) {
   const VoidedForm* form = nullptr;
+  const auto index = static_cast<int>(&rec - kRecords);  // every record call asks: no text compared
   for (const VoidedForm& f : kVoidedForms)
-    if (std::string_view(f.record) == rec.code) form = &f;
+    if (f.record == index) form = &f;
   if (form == nullptr) return {};
   const std::span<const Field> fields = fieldsOf(own).first(count);
   const auto codSit =
